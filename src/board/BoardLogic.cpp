@@ -1,0 +1,171 @@
+#include "board/BoardLogic.h"
+
+namespace boardlogic {
+
+namespace {
+
+std::array<std::array<int, 20>, 81> buildPeers()
+{
+    std::array<std::array<int, 20>, 81> table{};
+    for (int i = 0; i < 81; ++i) {
+        const int r = i / 9 + 1, c = i % 9 + 1;
+        int n = 0;
+        for (int j = 0; j < 81; ++j) {
+            const int k = j / 9 + 1, l = j % 9 + 1;
+            if (j != i && (k == r || l == c || boxOf(k, l) == boxOf(r, c)))
+                table[static_cast<size_t>(i)][static_cast<size_t>(n++)] = j;
+        }
+    }
+    return table;
+}
+
+inline int index(int row, int col) { return (row - 1) * 9 + col - 1; }
+
+// Bit d set for every digit character '1'..'9' in s.
+inline unsigned digitBits(const QString &s)
+{
+    unsigned bits = 0;
+    for (QChar ch : s) {
+        const char16_t u = ch.unicode();
+        if (u >= '1' && u <= '9')
+            bits |= 1u << (u - '0');
+    }
+    return bits;
+}
+
+inline QString digitsOf(unsigned bits)
+{
+    QString out;
+    out.reserve(9);
+    for (int d = 1; d <= 9; ++d)
+        if (bits & (1u << d))
+            out.append(QChar(u'0' + d));
+    return out;
+}
+
+} // namespace
+
+const std::array<std::array<int, 20>, 81> &peers()
+{
+    static const auto table = buildPeers();
+    return table;
+}
+
+QString candidatesOf(const CellGrid &g, int row, int col)
+{
+    unsigned taken = 0;
+    for (int p : peers()[static_cast<size_t>(index(row, col))]) {
+        const CellData &peer = g[p];
+        if (peer.state != stCandidates)
+            taken |= digitBits(peer.value);
+    }
+    return digitsOf(~taken & 0x3FEu);
+}
+
+QString filterCandidates(const CellGrid &g, int row, int col)
+{
+    // Only digit characters survive into the result, so counting the
+    // digits of the working string is enough to strike one per occurrence.
+    int count[10] = {};
+    for (QChar ch : g.at(row, col).value) {
+        const char16_t u = ch.unicode();
+        if (u >= '1' && u <= '9')
+            ++count[u - '0'];
+    }
+    for (int p : peers()[static_cast<size_t>(index(row, col))]) {
+        const CellData &peer = g[p];
+        if (peer.state == stCandidates)
+            continue;
+        for (QChar ch : peer.value) {
+            const char16_t u = ch.unicode();
+            if (u >= '1' && u <= '9' && count[u - '0'] > 0)
+                --count[u - '0'];
+        }
+    }
+    unsigned bits = 0;
+    for (int d = 1; d <= 9; ++d)
+        if (count[d] > 0)
+            bits |= 1u << d;
+    return digitsOf(bits);
+}
+
+void checkConflicts(const CellGrid &g)
+{
+    int first = -1, second = -1;
+    for (int i = 0; i < 81 && first < 0; ++i) {
+        const CellData &cell = g[i];
+        if (cell.state == stCandidates)
+            continue;
+        for (int p : peers()[static_cast<size_t>(i)]) {
+            const CellData &peer = g[p];
+            if (peer.state != stCandidates && peer.value == cell.value) {
+                first = i;
+                second = p; // the last conflicting peer in board order wins
+            }
+        }
+    }
+    for (int i = 0; i < 81; ++i)
+        g[i].errflag = false;
+    if (first >= 0) {
+        g[first].errflag = true;
+        g[second].errflag = true;
+    }
+}
+
+bool hasConflict(const CellGrid &g)
+{
+    for (int i = 0; i < 81; ++i)
+        if (g[i].errflag)
+            return true;
+    return false;
+}
+
+bool isSolved(const CellGrid &g)
+{
+    for (int i = 0; i < 81; ++i)
+        if (g[i].state == stCandidates)
+            return false;
+    checkConflicts(g);
+    return !hasConflict(g);
+}
+
+QString givensString(const CellGrid &g)
+{
+    QString out;
+    out.reserve(81);
+    for (int i = 0; i < 81; ++i)
+        out.append(g[i].state == stFixed ? g[i].value : QStringLiteral("0"));
+    return out;
+}
+
+void removeFromPeers(const CellGrid &g, int row, int col)
+{
+    const QString &v = g.at(row, col).value;
+    if (v.size() != 1)
+        return;
+    const QChar d = v.at(0);
+    for (int p : peers()[static_cast<size_t>(index(row, col))]) {
+        CellData &peer = g[p];
+        if (peer.state == stFixed)
+            continue;
+        const qsizetype at = peer.value.indexOf(d);
+        if (at >= 0)
+            peer.value.remove(at, 1);
+    }
+}
+
+void restoreToPeers(const CellGrid &g, int row, int col, const QString &digit)
+{
+    if (digit.isEmpty())
+        return;
+    for (int p : peers()[static_cast<size_t>(index(row, col))]) {
+        CellData &peer = g[p];
+        if (peer.state != stCandidates)
+            continue;
+        if (candidatesOf(g, p / 9 + 1, p % 9 + 1).contains(digit)
+            && !peer.value.contains(digit))
+            peer.value.append(digit);
+    }
+}
+
+} // namespace boardlogic

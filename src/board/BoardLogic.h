@@ -1,0 +1,38 @@
+#pragma once
+
+#include "board/CellData.h"
+
+#include <QString>
+
+#include <array>
+
+// The Sudoku services on a position held in 81 cells. They read and write
+// only the cells' value, state and errflag, so the playing board, the
+// create window's board and window-free tests share them.
+namespace boardlogic {
+
+// Box 1..9 of (row, col), boxes 1, 2, 3 across the top band.
+constexpr int boxOf(int row, int col) { return 3 * ((row - 1) / 3) + (col - 1) / 3 + 1; }
+
+// The 20 peers of each cell (board index 0..80), in board order.
+const std::array<std::array<int, 20>, 81> &peers();
+
+// Digits 1..9, ascending, that no non-open peer of (row, col) holds.
+QString candidatesOf(const CellGrid &g, int row, int col);
+// The cell's own value without one occurrence of each character of its
+// non-open peers' values, as ascending digits.
+QString filterCandidates(const CellGrid &g, int row, int col);
+// Flags the first non-open cell with an equal non-open peer and its last
+// such peer; clears every other errflag.
+void checkConflicts(const CellGrid &g);
+bool hasConflict(const CellGrid &g);
+// False at once when a cell is open; otherwise runs checkConflicts.
+bool isSolved(const CellGrid &g);
+// The value of every fixed cell, "0" for the others.
+QString givensString(const CellGrid &g);
+// Strikes the single digit of (row, col) from the peers that are not fixed.
+void removeFromPeers(const CellGrid &g, int row, int col);
+// Appends digit to the open peers that lack it and can take it again.
+void restoreToPeers(const CellGrid &g, int row, int col, const QString &digit);
+
+} // namespace boardlogic

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// Cell states as the board files and step lines store them.
+enum CellState : int { stFixed = 1, stBigNumber = 2, stCandidates = 3 };
+
+// The game data of one square. The board's cells carry it directly, so the
+// position lives in the cells and nowhere else.
+struct CellData {
+    int row = 0;           // 1..9
+    int col = 0;           // 1..9
+    QString value;         // one digit, or the candidate digits of an open cell
+    int state = stBigNumber;
+    bool errflag = false;
+};
+
+// The 81 cells of one board in board order: (1,1), (1,2), ... (9,9).
+class CellGrid {
+public:
+    CellGrid() { cells_.fill(nullptr); }
+    explicit CellGrid(const std::array<CellData *, 81> &cells) : cells_(cells) {}
+
+    CellData &at(int row, int col) const { return *cells_[static_cast<size_t>((row - 1) * 9 + col - 1)]; }
+    CellData &operator[](int index) const { return *cells_[static_cast<size_t>(index)]; }
+    void set(int index, CellData *cell) { cells_[static_cast<size_t>(index)] = cell; }
+    static constexpr int size() { return 81; }
+
+private:
+    std::array<CellData *, 81> cells_;
+};
+
+// A grid that owns its cells: for boards without widgets (tests, files).
+class OwnedGrid {
+public:
+    OwnedGrid();
+    OwnedGrid(const OwnedGrid &other);
+    OwnedGrid &operator=(const OwnedGrid &other);
+    const CellGrid &grid() const { return grid_; }
+    CellData &at(int row, int col) { return grid_.at(row, col); }
+
+private:
+    void link();
+    std::array<CellData, 81> data_;
+    CellGrid grid_;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "board/CellData.h"
+#include "board/PicNode.h"
+#include "board/TColor.h"
+
+#include <QWidget>
+
+#include <array>
+
+// The 9 x 9 board: a black panel holding 81 cells. It handles no input of
+// its own; owners write the cells' value and state and call its operations.
+class TPICSD33 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPICSD33(QWidget *parent = nullptr);
+
+    // Published properties: plain stored fields, read by the next display
+    // operation. The initialisers are the constructed values.
+    TColor UNFoucsColor1 = clr::White;
+    TColor UNFoucsColor2 = 16759739;
+    TColor FoucsColor1 = 12043517;
+    TColor FoucsColor2 = 14538713;
+    int FONTSize1 = 25;
+    int FONTSize2 = 25;
+    int FONTSize3 = 12;
+    TColor FONTColor1 = clr::Black;
+    TColor FONTColor2 = clr::Blue;
+    TColor FONTColor3 = clr::Maroon;
+    int nd = 0;
+    TColor errorcolor = 732916;
+    TColor highcolor = 11654065;
+    bool autotranzt = false;
+
+    TPicNode *Cell(int row, int col) const { return cells_[static_cast<size_t>((row - 1) * 9 + col - 1)]; }
+    TPicNode *cellAt(int index) const { return cells_[static_cast<size_t>(index)]; }
+    const CellGrid &grid() const { return grid_; }
+
+    int BoxOf(int row, int col) const;
+    QString CandidatesOf(int row, int col) const;
+    QString FilterCandidates(int row, int col) const;
+    void CheckConflicts();
+    bool HasConflict() const;
+    bool IsSolved();
+    QString GivensString() const;
+    void RemoveFromPeers(int row, int col);
+    void RestoreToPeers(int row, int col, const QString &digit);
+
+    void LayoutCells();
+    void RefreshStyle();
+    void ShowNone();
+    void ShowAll();
+    void ShowOnly(int digit);
+    void HideMarks();
+
+    // Left edge of column c (and top edge of row c): 2, 48, 94, 142, ...
+    static int CellEdge(int c);
+    // The resting background of (row, col): the checkerboard of boxes.
+    TColor BoxColor(int row, int col) const;
+
+private:
+    void digitStyle(TPicNode *cell, int style) const;
+    void background(TPicNode *cell) const;
+
+    std::array<TPicNode *, 81> cells_{};
+    CellGrid grid_;
+};

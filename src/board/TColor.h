@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+// A colour as the game's files store it: 0x00BBGGRR, red in the low byte.
+using TColor = std::int32_t;
+
+namespace clr {
+constexpr TColor Black = 0;
+constexpr TColor White = 0xFFFFFF;
+constexpr TColor Blue = 0xFF0000;
+constexpr TColor Maroon = 0x000080;
+constexpr TColor Red = 0x0000FF;
+constexpr TColor Lime = 0x00FF00;
+constexpr TColor Yellow = 0x00FFFF;
+// The system's button face, resolved where the colour is drawn.
+constexpr TColor BtnFace = static_cast<TColor>(0xFF00000F);
+
+constexpr TColor rgb(int r, int g, int b) { return (b << 16) | (g << 8) | r; }
+constexpr int red(TColor c) { return c & 0xFF; }
+constexpr int green(TColor c) { return (c >> 8) & 0xFF; }
+constexpr int blue(TColor c) { return (c >> 16) & 0xFF; }
+} // namespace clr

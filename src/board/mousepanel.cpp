@@ -1,0 +1,163 @@
+#include "board/mousepanel.h"
+
+#include "board/Colors.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+Tmousepanel::Tmousepanel(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    applyFont();
+}
+
+void Tmousepanel::setCaption(const QString &text)
+{
+    if (caption_ == text)
+        return;
+    caption_ = text;
+    update();
+}
+
+void Tmousepanel::setColor(TColor c)
+{
+    if (color_ == c)
+        return;
+    color_ = c;
+    update();
+}
+
+void Tmousepanel::setFontSizePt(int size)
+{
+    if (fontSize_ == size)
+        return;
+    fontSize_ = size;
+    applyFont();
+}
+
+void Tmousepanel::setFontColorValue(TColor c)
+{
+    if (fontColor_ == c)
+        return;
+    fontColor_ = c;
+    update();
+}
+
+void Tmousepanel::setFontBold(bool bold)
+{
+    if (bold_ == bold)
+        return;
+    bold_ = bold;
+    applyFont();
+}
+
+void Tmousepanel::setRaisedBevel(bool raised)
+{
+    if (raised_ == raised)
+        return;
+    raised_ = raised;
+    update();
+}
+
+void Tmousepanel::setSingleBorder(bool on)
+{
+    if (border_ == on)
+        return;
+    border_ = on;
+    update();
+}
+
+void Tmousepanel::setAlignment(Qt::Alignment a)
+{
+    align_ = a;
+    update();
+}
+
+void Tmousepanel::applyFont()
+{
+    // The face comes from the window the panel sits on; only size and
+    // weight are the panel's own.
+    QFont f;
+    f.setPointSize(fontSize_ > 0 ? fontSize_ : 1);
+    f.setBold(bold_);
+    setFont(f);
+    update();
+}
+
+void Tmousepanel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, toQColor(color_));
+    QRect inner = r;
+    if (border_) {
+        p.setPen(QColor(Qt::black));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        inner.adjust(1, 1, -1, -1);
+    }
+    if (raised_) {
+        const QColor light = palette().color(QPalette::Light);
+        const QColor dark = palette().color(QPalette::Dark);
+        p.setPen(light);
+        p.drawLine(inner.topLeft(), inner.topRight() - QPoint(1, 0));
+        p.drawLine(inner.topLeft(), inner.bottomLeft() - QPoint(0, 1));
+        p.setPen(dark);
+        p.drawLine(inner.bottomLeft(), inner.bottomRight());
+        p.drawLine(inner.topRight(), inner.bottomRight());
+        inner.adjust(1, 1, -1, -1);
+    }
+    if (!caption_.isEmpty()) {
+        p.setPen(toQColor(fontColor_));
+        p.setFont(font());
+        p.drawText(inner, static_cast<int>(align_), caption_);
+    }
+}
+
+void Tmousepanel::enterEvent(QEnterEvent *event)
+{
+    QWidget::enterEvent(event);
+    if (OnMouseEnter)
+        OnMouseEnter(this);
+}
+
+void Tmousepanel::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    if (OnMouseLeave)
+        OnMouseLeave(this);
+}
+
+void Tmousepanel::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    if (OnMouseDown)
+        OnMouseDown(this, event->button(), event->modifiers(), event->position().toPoint());
+    else
+        QWidget::mousePressEvent(event);
+}
+
+void Tmousepanel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click && OnClick)
+        OnClick(this);
+    QWidget::mouseReleaseEvent(event);
+}
+
+void Tmousepanel::contextMenuEvent(QContextMenuEvent *event)
+{
+    // A panel without a menu of its own lets the event travel to its parent,
+    // so a right click on a candidate mark opens its cell's menu.
+    if (!popup_) {
+        event->ignore();
+        return;
+    }
+    if (OnPopup)
+        OnPopup(this);
+    if (!popup_->isEmpty())
+        popup_->exec(event->globalPos());
+    event->accept();
+}

@@ -1,0 +1,70 @@
+#include "periphery/Seams.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace seams {
+
+namespace {
+
+class InertMessages final : public Messages {
+public:
+    bool ask(const QString &) override { return false; }
+    void report(const QString &) override {}
+    void error(const QString &) override {}
+};
+
+class InertClipboard final : public Clipboard {
+public:
+    void setText(const QString &) override {}
+    QString text() const override { return {}; }
+};
+
+class InertShell final : public Shell {
+public:
+    bool open(const QString &) override { return false; }
+};
+
+class InertHttp final : public Http {
+public:
+    std::optional<QByteArray> get(const QUrl &, int) override { return std::nullopt; }
+};
+
+InertMessages inertMessages;
+InertClipboard inertClipboard;
+InertShell inertShell;
+InertHttp inertHttp;
+
+Messages *currentMessages = &inertMessages;
+Clipboard *currentClipboard = &inertClipboard;
+Shell *currentShell = &inertShell;
+Http *currentHttp = &inertHttp;
+QString currentDirectory;
+
+} // namespace
+
+Messages &messages() { return *currentMessages; }
+Clipboard &clipboard() { return *currentClipboard; }
+Shell &shell() { return *currentShell; }
+Http &http() { return *currentHttp; }
+
+void setMessages(Messages *m) { currentMessages = m ? m : &inertMessages; }
+void setClipboard(Clipboard *c) { currentClipboard = c ? c : &inertClipboard; }
+void setShell(Shell *s) { currentShell = s ? s : &inertShell; }
+void setHttp(Http *h) { currentHttp = h ? h : &inertHttp; }
+
+QString programDirectory()
+{
+    if (currentDirectory.isEmpty() && QCoreApplication::instance())
+        return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    return currentDirectory;
+}
+
+void setProgramDirectory(const QString &dir)
+{
+    currentDirectory = dir;
+    if (!currentDirectory.isEmpty() && !currentDirectory.endsWith(QLatin1Char('/')))
+        currentDirectory += QLatin1Char('/');
+}
+
+} // namespace seams

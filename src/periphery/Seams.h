@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+// The program's contacts with the outside world, each behind a small
+// interface so that tests can script the answers and read back what was
+// asked. The program installs Qt's implementations at start.
+namespace seams {
+
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // A confirmation box with Yes and No; true for Yes.
+    virtual bool ask(const QString &text) = 0;
+    // A message box with one OK button.
+    virtual void report(const QString &text) = 0;
+    // The standard error box.
+    virtual void error(const QString &text) = 0;
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void setText(const QString &text) = 0;
+    virtual QString text() const = 0;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Opens a local file or a web address with the system's default
+    // program; false when nothing could be started.
+    virtual bool open(const QString &target) = 0;
+};
+
+class Http {
+public:
+    virtual ~Http() = default;
+    // One GET; the body, or nothing on any failure or after timeoutMs.
+    virtual std::optional<QByteArray> get(const QUrl &url, int timeoutMs) = 0;
+};
+
+// The installed seams. Until something is installed they are inert:
+// questions are answered No, reports and errors go nowhere, the clipboard
+// holds nothing, nothing opens and every request fails.
+Messages &messages();
+Clipboard &clipboard();
+Shell &shell();
+Http &http();
+
+// Install a seam (not owned); null restores the inert one.
+void setMessages(Messages *m);
+void setClipboard(Clipboard *c);
+void setShell(Shell *s);
+void setHttp(Http *h);
+
+// The directory of the game's files, with a trailing separator.
+QString programDirectory();
+void setProgramDirectory(const QString &dir);
+
+} // namespace seams

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "periphery/Seams.h"
+
+#include <QList>
+#include <QStringList>
+
+// Seams that answer as a test scripts them and record what was asked.
+// Construction installs them; destruction restores the inert seams.
+class FakeMessages final : public seams::Messages {
+public:
+    FakeMessages() { seams::setMessages(this); }
+    ~FakeMessages() override { seams::setMessages(nullptr); }
+
+    // Answers for the next questions, in order; No once they run out.
+    QList<bool> answers;
+    QStringList asked, reports, errors;
+
+    bool ask(const QString &text) override;
+    void report(const QString &text) override { reports << text; }
+    void error(const QString &text) override { errors << text; }
+};
+
+class FakeClipboard final : public seams::Clipboard {
+public:
+    FakeClipboard() { seams::setClipboard(this); }
+    ~FakeClipboard() override { seams::setClipboard(nullptr); }
+    QString content;
+    void setText(const QString &text) override { content = text; }
+    QString text() const override { return content; }
+};
+
+class FakeShell final : public seams::Shell {
+public:
+    FakeShell() { seams::setShell(this); }
+    ~FakeShell() override { seams::setShell(nullptr); }
+    QStringList opened;
+    bool succeed = true;
+    bool open(const QString &target) override
+    {
+        opened << target;
+        return succeed;
+    }
+};
+
+class FakeHttp final : public seams::Http {
+public:
+    FakeHttp() { seams::setHttp(this); }
+    ~FakeHttp() override { seams::setHttp(nullptr); }
+    QList<QUrl> requested;
+    std::optional<QByteArray> body; // the answer to every request
+    std::optional<QByteArray> get(const QUrl &url, int) override
+    {
+        requested << url;
+        return body;
+    }
+};
