@@ -3,6 +3,7 @@
 #include "board/Colors.h"
 
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -115,9 +116,14 @@ void Tmousepanel::paintEvent(QPaintEvent *)
     }
 }
 
+// The pointer is over one panel at a time, the innermost: entering a
+// child panel leaves its parent, and leaving a child for its parent enters
+// the parent again. The toolkit alone would tell the parent neither.
 void Tmousepanel::enterEvent(QEnterEvent *event)
 {
     QWidget::enterEvent(event);
+    if (auto *outer = qobject_cast<Tmousepanel *>(parentWidget()); outer && outer->OnMouseLeave)
+        outer->OnMouseLeave(outer);
     if (OnMouseEnter)
         OnMouseEnter(this);
 }
@@ -127,6 +133,10 @@ void Tmousepanel::leaveEvent(QEvent *event)
     QWidget::leaveEvent(event);
     if (OnMouseLeave)
         OnMouseLeave(this);
+    auto *outer = qobject_cast<Tmousepanel *>(parentWidget());
+    if (outer && outer->OnMouseEnter && outer->isVisible()
+        && outer->rect().contains(outer->mapFromGlobal(QCursor::pos())))
+        outer->OnMouseEnter(outer);
 }
 
 void Tmousepanel::mousePressEvent(QMouseEvent *event)

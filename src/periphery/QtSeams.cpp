@@ -10,7 +10,7 @@
 
 namespace {
 QWidget *dialogParent() { return QApplication::activeWindow(); }
-QString boxTitle() { return QApplication::applicationDisplayName(); }
+QString boxTitle() { return QApplication::applicationName(); }
 } // namespace
 
 bool QtMessages::ask(const QString &text)

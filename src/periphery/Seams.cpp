@@ -68,3 +68,16 @@ void setProgramDirectory(const QString &dir)
 }
 
 } // namespace seams
+
+namespace seams {
+void guard(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &e) {
+        messages().error(QString::fromUtf8(e.what()));
+    } catch (...) {
+        messages().error(QStringLiteral("An unexpected error occurred."));
+    }
+}
+} // namespace seams

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 // The program's contacts with the outside world, each behind a small
@@ -62,4 +63,10 @@ void setHttp(Http *h);
 QString programDirectory();
 void setProgramDirectory(const QString &dir);
 
+} // namespace seams
+
+namespace seams {
+// Runs one event handler. An exception that escapes it shows the standard
+// error box with its text; the handler stops there and the program goes on.
+void guard(const std::function<void()> &handler);
 } // namespace seams

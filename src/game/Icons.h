@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// A tool-bar icon drawn from resources/icons/<name>.svg at 16 and 32 pixels.
+QIcon loadIcon(const QString &name);

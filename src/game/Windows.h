@@ -1,0 +1,10 @@
+#pragma once
+
+class TForm1;
+
+// The windows that live for the whole program, each created once, in
+// order, by createWindows and reached through its program-wide pointer.
+extern TForm1 *Form1;
+
+void createWindows();
+void destroyWindows();

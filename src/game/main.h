@@ -1,0 +1,125 @@
+#pragma once
+
+#include "board/PICSD33.h"
+#include "board/TimeLabel.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+
+class DigitPad;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QRadioButton;
+class QToolButton;
+class StatusLine;
+
+// The maker's web site, for "Visit" and the version check.
+inline constexpr const char *kMakerSite = "https://www.sudokunodala.com/";
+
+// The main window: the board, the tool bars, the menus, the candidate
+// panel, the digit counters and the status line. Closing it ends the game.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Menu bar.
+    QMenu *File1, *N10, *ools1, *N7;
+    QAction *PrintableBoard1, *ImportSudoku1, *N5, *Con1, *N18, *Exit1;
+    QAction *VeryEasy1, *N11, *N12, *N13, *N14;
+    QAction *appearance1, *CopyPuzzleToClipboard1;
+    QAction *CheckNewVersion1, *AutoCheckNewVersion1, *Visit1, *N9, *About1;
+
+    // Upper tool bar.
+    QFrame *ToolBar1;
+    QToolButton *ToolButton12, *ToolButton4, *ToolButton11, *ToolButton5, *ToolButton6, *ToolButton7,
+        *ToolButton8, *tbresign, *tbsolve, *ToolButton14;
+    TTimeLabel *TimeLabel1;
+    QLabel *ndtxt;
+
+    // The board in its frame.
+    QFrame *Panel1;
+    TPICSD33 *sd991;
+
+    // Candidate panel and digit pad.
+    QGroupBox *GroupBox1;
+    QRadioButton *rb_none, *rb_all, *rb_one;
+    DigitPad *digitPad;
+    std::array<QToolButton *, 10> disnote{}; // disnote[1]..disnote[9]
+    std::array<QProgressBar *, 10> ProgressBar{}; // ProgressBar[1]..[9]
+
+    // Lower tool bar.
+    QFrame *ToolBar2;
+    QCheckBox *cbautoupdate;
+    QToolButton *ToolButton9, *tbfirst, *tbback, *tbnext, *tblast;
+
+    QLabel *WC_Label;
+    StatusLine *sb1;
+    QMenu *pp;
+
+    // The directory of the game's files, with its trailing separator.
+    QString programDir;
+
+    // Status-bar help.
+    void ShowHelpText(const QString &text);
+    void ClearHelpText();
+
+    // Event handlers.
+    void FormCreate();
+    void FormClose();
+    // True when the key was one of the window's own.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void rb_noneClick();
+    void disnote1Click();
+    void CellMouseDown(QObject *sender, Qt::MouseButton button);
+    void MarkMouseDown(QObject *sender, Qt::MouseButton button);
+    void CellMouseEnter(QObject *sender);
+    void CellMouseLeave(QObject *sender);
+    void TimeLabel1Timer();
+
+    // Commands.
+    void NewGameClick(int level);
+    void PrintableBoardClick();
+    void ImportClick();
+    void ContinueClick();
+    void AppearanceClick();
+    void CopyClick();
+    void CheckNewVersionClick();
+    void VisitClick();
+    void AboutClick();
+    void tbresignClick();
+    void tbsolveClick();
+    void ToolButton9Click();
+    void tbfirstClick();
+    void tbbackClick();
+    void tbnextClick();
+    void tblastClick();
+
+    // The help text shown while the pointer is over a control, if any.
+    static const char *NoneHelpText();
+    static const char *AllHelpText();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar1(QWidget *client);
+    void buildBoard(QWidget *client);
+    void buildCandidatePanel(QWidget *client);
+    void buildToolBar2(QWidget *client);
+    QToolButton *toolButton(QWidget *bar, const char *name, const QString &hint, const QString &icon, int x, int y);
+    void setHelp(QWidget *w, const QString &text);
+    void clearsHelp(QWidget *w);
+
+    bool closed_ = false;
+};
