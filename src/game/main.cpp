@@ -233,7 +233,8 @@ void TForm1::buildBoard(QWidget *client)
 
     sd991 = new TPICSD33(Panel1);
     sd991->setObjectName(QStringLiteral("sd991"));
-    sd991->move(3, 2);
+    // Places inside a bordered panel count from inside its border.
+    sd991->move(1 + 3, 1 + 2);
     // The values this window stores for its board.
     sd991->UNFoucsColor1 = clr::White;
     sd991->UNFoucsColor2 = 16759739;

@@ -1,0 +1,336 @@
+// The main window before the first game: layout, wiring, status help,
+// keys, the digit pad and closing.
+#include "game/DigitPad.h"
+#include "game/StatusLine.h"
+#include "game/main.h"
+#include "support/FakeSeams.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+void sendEnter(QWidget *w)
+{
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QCoreApplication::sendEvent(w, &enter);
+}
+
+void sendLeave(QWidget *w)
+{
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(w, &leave);
+}
+
+QStringList captions(QMenu *menu)
+{
+    QStringList out;
+    for (QAction *a : menu->actions())
+        out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    FakeMessages messages;
+    FakeShell shell;
+    std::unique_ptr<TForm1> form;
+
+private slots:
+    void init()
+    {
+        seams::setProgramDirectory(dir.path());
+        form = std::make_unique<TForm1>();
+    }
+    void cleanup() { form.reset(); }
+
+    void startUp()
+    {
+        QCOMPARE(form->windowTitle(), QString("Sudoku Nodala v3.0"));
+        QCOMPARE(QCoreApplication::applicationName(), QString("SudokuNodala v3.0"));
+        QCOMPARE(form->centralWidget()->size(), QSize(532, 509));
+        QCOMPARE(form->layout()->sizeConstraint(), QLayout::SetFixedSize);
+        QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(form->programDir, dir.path() + "/");
+        QCOMPARE(QDir::currentPath(), dir.path());
+        QVERIFY(QDir(dir.path()).exists("replay"));
+
+        // A disabled board of empty fixed cells, every cell and mark wired.
+        QVERIFY(!form->sd991->isEnabled());
+        for (int i = 0; i < 81; ++i) {
+            TPicNode *cell = form->sd991->cellAt(i);
+            QCOMPARE(cell->state, int(stFixed));
+            QVERIFY(cell->value.isEmpty());
+            QVERIFY(cell->OnMouseDown && cell->OnMouseEnter && cell->OnMouseLeave);
+            for (int k = 1; k <= 9; ++k) {
+                Tmousepanel *m = cell->marks[static_cast<size_t>(k)];
+                QVERIFY(m->OnMouseDown && m->OnMouseEnter && m->OnMouseLeave);
+            }
+        }
+        QVERIFY(form->rb_none->isChecked());
+        QCOMPARE(form->digitPad->down(), 0);
+        QVERIFY(!form->TimeLabel1->timerenabled());
+        QCOMPARE(form->TimeLabel1->timeinterval(), 100);
+        QCOMPARE(form->TimeLabel1->text(), QString("0:0:0"));
+        for (QToolButton *b : {form->tbfirst, form->tbback, form->tbnext, form->tblast})
+            QVERIFY(!b->isEnabled());
+        QVERIFY(form->cbautoupdate->isChecked());
+        QVERIFY(form->WC_Label->isHidden());
+        QVERIFY(form->ndtxt->text().isEmpty());
+        QVERIFY(form->ndtxt->font().bold());
+    }
+
+    void replayDirectoryIsKept()
+    {
+        QFile marker(dir.path() + "/replay/keep.txt");
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        marker.close();
+        form.reset();
+        form = std::make_unique<TForm1>();
+        QVERIFY(marker.exists());
+    }
+
+    void boardSettings()
+    {
+        TPICSD33 *b = form->sd991;
+        QCOMPARE(b->FONTSize3, 10);
+        QCOMPARE(b->FONTColor3, 3561082);
+        QCOMPARE(b->errorcolor, 254);
+        QCOMPARE(b->highcolor, 9813909);
+        QVERIFY(b->autotranzt);
+        QCOMPARE(b->size(), QSize(422, 422));
+    }
+
+    void layoutTable()
+    {
+        QCOMPARE(form->ToolBar1->geometry(), QRect(0, 0, 532, 35));
+        QCOMPARE(form->Panel1->geometry(), QRect(0, 29, 429, 428));
+        QCOMPARE(form->sd991->mapTo(form->Panel1, QPoint(0, 0)), QPoint(4, 3)); // inside the border
+        QCOMPARE(form->GroupBox1->geometry(), QRect(433, 33, 94, 164));
+        QCOMPARE(form->rb_none->pos(), QPoint(8, 24));
+        QCOMPARE(form->rb_all->pos(), QPoint(8, 45));
+        QCOMPARE(form->rb_one->pos(), QPoint(8, 67));
+        const int xs[3] = {7, 33, 60}, ys[3] = {89, 113, 137};
+        for (int d = 1; d <= 9; ++d) {
+            QCOMPARE(form->disnote[static_cast<size_t>(d)]->geometry(),
+                     QRect(xs[(d - 1) % 3], ys[(d - 1) / 3], 23, 22));
+            QCOMPARE(form->disnote[static_cast<size_t>(d)]->text(), QString::number(d));
+            QProgressBar *bar = form->ProgressBar[static_cast<size_t>(d)];
+            QCOMPARE(bar->geometry(), QRect(438 + 9 * (d - 1), 386, 7, 70));
+            QCOMPARE(bar->orientation(), Qt::Vertical);
+            QCOMPARE(bar->minimum(), 0);
+            QCOMPARE(bar->maximum(), 9);
+        }
+        QCOMPARE(form->ToolBar2->geometry(), QRect(4, 460, 347, 26));
+        QCOMPARE(form->WC_Label->geometry(), QRect(360, 465, 105, 19));
+        QCOMPARE(form->sb1->geometry(), QRect(0, 490, 532, 19));
+        QCOMPARE(form->TimeLabel1->geometry(), QRect(185, 2, 80, 22));
+    }
+
+    void menusAndButtons()
+    {
+        QCOMPARE(captions(form->File1), (QStringList{"Printable Board", "&Import or Create Sudoku", "-",
+                                                      "Continue Your Last Game", "-", "&Exit"}));
+        QCOMPARE(captions(form->N10), (QStringList{"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical"}));
+        QCOMPARE(captions(form->ools1), (QStringList{"Appearance", "Copy Puzzle To Clipboard"}));
+        const QStringList help = captions(form->N7);
+        QCOMPARE(help.size(), 5);
+        QCOMPARE(help[0], QString("Check New Version"));
+        QCOMPARE(help[1], QString("Auto Check New Version"));
+        QVERIFY(help[2].startsWith("Visit "));
+        QCOMPARE(help[4], QString("&About SudokuNodala"));
+        QVERIFY(form->AutoCheckNewVersion1->isCheckable());
+        QCOMPARE(form->menuBar()->actions().size(), 4);
+
+        const QList<QPair<QToolButton *, QString>> hints{
+            {form->ToolButton12, "Printable Board"},
+            {form->ToolButton4, "Import or Create Sudoku"},
+            {form->ToolButton11, "Create Sudoku:Very Easy"},
+            {form->ToolButton5, "Create Sudoku:Gentle"},
+            {form->ToolButton6, "Create Sudoku:Moderate"},
+            {form->ToolButton7, "Create Sudoku:Tough"},
+            {form->ToolButton8, "Create Sudoku:Diabolical"},
+            {form->tbresign, "Restart"},
+            {form->tbsolve, "Show Solution"},
+            {form->ToolButton14, "Copy Puzzle To Clipboard"},
+            {form->ToolButton9, "Show hint"},
+            {form->tbfirst, "First Step"},
+            {form->tbback, "Back Step"},
+            {form->tbnext, "Next Step"},
+            {form->tblast, "Last Step"},
+        };
+        for (const auto &h : hints) {
+            QCOMPARE(h.first->toolTip(), h.second);
+            QVERIFY2(!h.first->icon().isNull(), qPrintable(h.second));
+            QCOMPARE(h.first->size(), QSize(23, 22));
+            // Every button explains itself in the status bar too.
+            sendEnter(h.first);
+            QCOMPARE(form->sb1->panelText(), h.second);
+            QCOMPARE(form->sb1->color(), 7978239);
+        }
+        QCOMPARE(form->rb_none->text(), QString("None  (F1)"));
+        QCOMPARE(form->rb_all->text(), QString("All  (F2)"));
+        QCOMPARE(form->rb_one->text(), QString("Only one  (F3)"));
+        QCOMPARE(form->GroupBox1->title(), QString("Show Candidates"));
+        QCOMPARE(form->cbautoupdate->text(), QString("Auto Update Candidates"));
+        QCOMPARE(form->WC_Label->text(), QString("Puzzle Solved"));
+    }
+
+    void statusHelp()
+    {
+        sendEnter(form->rb_none);
+        QCOMPARE(form->sb1->panelText(),
+                 QString("When the Display Candidates [\"None\"] is checked, hide all the candidates."));
+        sendEnter(form->rb_all);
+        QCOMPARE(form->sb1->panelText(),
+                 QString("When the Display Candidates [\"All\"] is checked, display all the candidates."));
+        sendEnter(form->rb_one);
+        QCOMPARE(form->sb1->panelText(), QString("When this box is checked, display only those cells corresponding "
+                                                 "to clicked Candidate on the numerical panel."));
+        sendEnter(form->disnote[7]);
+        QCOMPARE(form->sb1->panelText(), QString("You can type number 1..9 to select it quickly."));
+        sendEnter(form->cbautoupdate);
+        QCOMPARE(form->sb1->panelText(), QString("When this box checked,Will auto update candidate numbers."));
+        QCOMPARE(form->sb1->color(), 7978239);
+        for (QWidget *w : std::initializer_list<QWidget *>{form->GroupBox1, form->Panel1, form->ToolBar1,
+                                                           form->TimeLabel1, form->ndtxt, form->centralWidget()}) {
+            form->ShowHelpText("x");
+            sendEnter(w);
+            QVERIFY2(form->sb1->panelText().isEmpty(), qPrintable(w->objectName()));
+            QCOMPARE(form->sb1->color(), clr::BtnFace);
+        }
+    }
+
+    void pointerOverCells()
+    {
+        TPicNode *cell = form->sd991->Cell(2, 2);
+        // Before any game every cell is fixed: no help, but the border shows.
+        sendEnter(cell);
+        QVERIFY(cell->singleBorder());
+        QVERIFY(form->sb1->panelText().isEmpty());
+        sendLeave(cell);
+        QVERIFY(!cell->singleBorder());
+
+        cell->state = stBigNumber;
+        sendEnter(cell);
+        QCOMPARE(form->sb1->panelText(),
+                 QString("Set Bignumber with the left button, clear Bignumber with the right button."));
+        form->rb_all->setChecked(true);
+        sendEnter(cell);
+        QCOMPARE(form->sb1->panelText(),
+                 QString("Cancel the bignumber with the left button.Pop up the shortcut menu with the right button."));
+        cell->state = stCandidates;
+        sendEnter(cell);
+        QCOMPARE(form->sb1->panelText(), QString("Pop up the shortcut menu with the right button."));
+        form->rb_one->setChecked(true);
+        sendEnter(cell);
+        QVERIFY(form->sb1->panelText().isEmpty()); // no popup menu on it
+        cell->setPopupMenu(form->pp);
+        sendEnter(cell);
+        QCOMPARE(form->sb1->panelText(), QString("Pop up the shortcut menu with the right button."));
+
+        Tmousepanel *mark = cell->marks[3];
+        cell->Show();
+        sendEnter(mark);
+        QVERIFY(mark->singleBorder());
+        QVERIFY(!cell->singleBorder()); // the pointer left the cell for its mark
+        QCOMPARE(form->sb1->panelText(), QString("Left click sets the selected Candidature as Bignumber, right "
+                                                 "click deletes such Candidature."));
+        sendLeave(mark);
+        QVERIFY(!mark->singleBorder());
+    }
+
+    void keys()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(form.get(), Qt::Key_F2);
+        QVERIFY(form->rb_all->isChecked());
+        QTest::keyClick(form.get(), Qt::Key_F3);
+        QVERIFY(form->rb_one->isChecked());
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        QVERIFY(form->rb_none->isChecked());
+
+        QTest::keyClick(form.get(), Qt::Key_4);
+        QCOMPARE(form->digitPad->down(), 4);
+        QTest::keyClick(form.get(), Qt::Key_7);
+        QCOMPARE(form->digitPad->down(), 7);
+        // The keypad's digits do nothing.
+        QTest::keyClick(form.get(), Qt::Key_2, Qt::KeypadModifier);
+        QCOMPARE(form->digitPad->down(), 7);
+        // Keys reach the window first even when a control has the focus.
+        form->cbautoupdate->setFocusPolicy(Qt::StrongFocus);
+        form->cbautoupdate->setFocus();
+        QTest::keyClick(form->cbautoupdate, Qt::Key_3);
+        QCOMPARE(form->digitPad->down(), 3);
+        QTest::keyClick(form->cbautoupdate, Qt::Key_F2);
+        QVERIFY(form->rb_all->isChecked());
+    }
+
+    void digitPadGroup()
+    {
+        DigitPad *pad = form->digitPad;
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QTest::mouseClick(form->disnote[5], Qt::LeftButton);
+        QCOMPARE(pad->down(), 5);
+        QTest::mouseClick(form->disnote[2], Qt::LeftButton);
+        QCOMPARE(pad->down(), 2);
+        QVERIFY(!form->disnote[5]->isChecked());
+        // Without the all-up permission the down button stays down.
+        pad->setAllowAllUp(false);
+        QTest::mouseClick(form->disnote[2], Qt::LeftButton);
+        QCOMPARE(pad->down(), 2);
+        pad->setAllowAllUp(true);
+        QTest::mouseClick(form->disnote[2], Qt::LeftButton);
+        QCOMPARE(pad->down(), 0);
+        pad->setDown(9);
+        QCOMPARE(pad->down(), 9);
+    }
+
+    void exitCloses()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->Exit1->trigger();
+        QVERIFY(!form->isVisible());
+    }
+
+    void clicksBeforeAnyGameDoNothing()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        TPicNode *cell = form->sd991->Cell(5, 5);
+        QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(23, 23));
+        QTest::mouseClick(cell, Qt::RightButton, {}, QPoint(23, 23));
+        QCOMPARE(cell->state, int(stFixed));
+        QVERIFY(cell->value.isEmpty());
+    }
+
+    void visitOpensTheSite()
+    {
+        form->Visit1->trigger();
+        QCOMPARE(shell.opened.size(), 1);
+        QVERIFY(form->Visit1->text().endsWith(shell.opened.first()));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
