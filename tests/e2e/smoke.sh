@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Starts the real game under Xvfb, checks that it shows its board, and quits
+# through File > Exit with real key presses.
+#   bash tests/e2e/smoke.sh BUILD_DIR OUT_DIR
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+BUILD=$(cd "$1" && pwd)
+E2E_OUT=$(mkdir -p "$2" && cd "$2" && pwd)
+# shellcheck source=lib.sh
+. "$here/lib.sh"
+
+game_dir=$(mktemp -d)
+cp "$BUILD/src/game/sudoku-nodala" "$game_dir/"
+e2e_start_x
+trap 'kill $GAME_PID 2>/dev/null || true; e2e_stop_x' EXIT
+
+e2e_start_game "$game_dir"
+e2e_shot start
+read -r bx by < <(e2e_find_board "$E2E_OUT/start.png") || e2e_fail "no board frame in the screenshot"
+echo "board frame at $bx,$by"
+# Frame 2 px black; cell (1,1) white; cell (1,4) in box 2 light blue; the
+# frame's far corner 421 px away is black too.
+[ "$(e2e_pixel "$E2E_OUT/start.png" $((bx + 1)) $((by + 1)))" = "0,0,0" ] || e2e_fail "frame not black"
+[ "$(e2e_pixel "$E2E_OUT/start.png" $((bx + 421)) $((by + 421)))" = "0,0,0" ] || e2e_fail "far corner not black"
+[ "$(e2e_pixel "$E2E_OUT/start.png" $((bx + 25)) $((by + 25)))" = "255,255,255" ] || e2e_fail "cell (1,1) not white"
+[ "$(e2e_pixel "$E2E_OUT/start.png" $((bx + 165)) $((by + 25)))" = "187,187,255" ] || e2e_fail "cell (1,4) not box-shaded"
+[ -d "$game_dir/replay" ] || e2e_fail "no replay directory"
+
+# File > Exit by its mnemonics.
+xdotool key --clearmodifiers alt+f
+sleep 0.5
+e2e_shot file-menu
+xdotool key e
+status=0
+e2e_wait_exit "$GAME_PID" 5 || status=$?
+[ "$status" -eq 0 ] || e2e_fail "the game did not end with status 0 within 5 s (status $status)"
+echo "smoke test passed"
