@@ -1,5 +1,5 @@
 nodala_library(nodala_game
-  SOURCES main.h main.cpp DigitPad.h DigitPad.cpp StatusLine.h StatusLine.cpp Icons.h Icons.cpp
+  SOURCES main.h main.cpp Play.cpp Feedback.cpp UpdateLock.h DigitPad.h DigitPad.cpp StatusLine.h StatusLine.cpp Icons.h Icons.cpp
           Application.h Application.cpp Windows.h Windows.cpp
           ${PROJECT_SOURCE_DIR}/resources/icons.qrc
   LIBS nodala_board nodala_periphery Qt6::Widgets Qt6::Svg)

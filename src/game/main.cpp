@@ -394,6 +394,7 @@ void TForm1::FormCreate()
         };
         cell->OnMouseEnter = [this](QObject *sender) { seams::guard([=, this] { CellMouseEnter(sender); }); };
         cell->OnMouseLeave = [this](QObject *sender) { seams::guard([=, this] { CellMouseLeave(sender); }); };
+        cell->OnPopup = [this](QObject *sender) { seams::guard([=, this] { ppPopup(sender); }); };
         for (int k = 1; k <= 9; ++k) {
             Tmousepanel *mark = cell->marks[static_cast<size_t>(k)];
             mark->OnMouseDown = [this](QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {
@@ -482,10 +483,6 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::rb_noneClick() {}
-void TForm1::disnote1Click() {}
-void TForm1::CellMouseDown(QObject *, Qt::MouseButton) {}
-void TForm1::MarkMouseDown(QObject *, Qt::MouseButton) {}
 
 void TForm1::CellMouseEnter(QObject *sender)
 {
@@ -525,7 +522,12 @@ void TForm1::CellMouseLeave(QObject *sender)
         panel->setSingleBorder(false);
 }
 
-void TForm1::TimeLabel1Timer() { TimeLabel1->setMS(TimeLabel1->MS() + TimeLabel1->timeinterval()); }
+void TForm1::TimeLabel1Timer()
+{
+    TimeLabel1->setMS(TimeLabel1->MS() + TimeLabel1->timeinterval());
+    RecordStep();
+    UpdateStepButtons();
+}
 
 // Commands that later rooms of the game fill in.
 void TForm1::NewGameClick(int) {}
@@ -544,3 +546,12 @@ void TForm1::tbfirstClick() {}
 void TForm1::tbbackClick() {}
 void TForm1::tbnextClick() {}
 void TForm1::tblastClick() {}
+
+// Wrong digits need the puzzle model's solution.
+void TForm1::MarkWrongDigits() {}
+
+// The history of the board lives with the game records; until it is there
+// nothing is recorded.
+void TForm1::ResetSteps() {}
+void TForm1::RecordStep() {}
+void TForm1::UpdateStepButtons() {}

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class DigitPad;
 class QAction;
@@ -64,6 +65,8 @@ public:
     QLabel *WC_Label;
     StatusLine *sb1;
     QMenu *pp;
+    // -1: the next popup of pp shows nothing (a mark took the right click).
+    int ppTag = 0;
 
     // The directory of the game's files, with its trailing separator.
     QString programDir;
@@ -84,6 +87,33 @@ public:
     void CellMouseEnter(QObject *sender);
     void CellMouseLeave(QObject *sender);
     void TimeLabel1Timer();
+    void ppPopup(QObject *sender);
+    void CandidateMenuClick(QAction *item);
+
+    // Play.
+    bool AutoUpdateOn() const;
+    void FillCandidates();
+    void BuildCandidateMenu(const QString &list);
+
+    // Feedback after every change.
+    int SelectedDigit() const;
+    bool NoEmptyCell() const;
+    void SetDigitButtons(int d);
+    void UpdateDigitBars();
+    TColor CellColor(int row, int col) const;
+    void RecolorCells();
+    void RefreshColors();
+    void MarkWrongDigits();
+    void HighlightDigit();
+    void Finish();
+
+    // The history of the board.
+    void ResetSteps();
+    void RecordStep();
+    void UpdateStepButtons();
+
+    // The cell the popup menu is open over.
+    TPicNode *popupCell() const { return popupCell_; }
 
     // Commands.
     void NewGameClick(int level);
@@ -121,5 +151,9 @@ private:
     void setHelp(QWidget *w, const QString &text);
     void clearsHelp(QWidget *w);
 
+    void redraw();
+    void setPopupOnCells(const std::function<bool(TPicNode *)> &carries);
+
     bool closed_ = false;
+    TPicNode *popupCell_ = nullptr;
 };

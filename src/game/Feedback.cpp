@@ -1,0 +1,107 @@
+// What the player reads off the board besides the digits: the digit
+// counters, the cell colours, wrong digits and the finish.
+#include "game/DigitPad.h"
+#include "game/main.h"
+#include "board/Colors.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+namespace {
+
+void setBarColor(QProgressBar *bar, TColor c)
+{
+    if (bar->property("TColor").toInt() == c && bar->property("TColor").isValid())
+        return;
+    bar->setProperty("TColor", c);
+    QPalette pal = bar->palette();
+    pal.setColor(QPalette::Highlight, toQColor(c));
+    bar->setPalette(pal);
+}
+
+} // namespace
+
+int TForm1::SelectedDigit() const { return digitPad->down(); }
+
+bool TForm1::NoEmptyCell() const
+{
+    for (int i = 0; i < 81; ++i)
+        if (sd991->cellAt(i)->value.isEmpty())
+            return false;
+    return true;
+}
+
+void TForm1::SetDigitButtons(int d)
+{
+    digitPad->setAllowAllUp(d == 0);
+    if (d >= 1 && d <= 9)
+        digitPad->setDown(d);
+}
+
+void TForm1::UpdateDigitBars()
+{
+    int count[10] = {};
+    for (int i = 0; i < 81; ++i) {
+        const TPicNode *cell = sd991->cellAt(i);
+        if (cell->state == stCandidates || cell->value.size() != 1)
+            continue;
+        const char16_t u = cell->value.at(0).unicode();
+        if (u >= '1' && u <= '9')
+            ++count[u - '0'];
+    }
+    for (int d = 1; d <= 9; ++d) {
+        QProgressBar *bar = ProgressBar[static_cast<size_t>(d)];
+        // The bar's range is 0..9; a board with more of one digit shows it full.
+        bar->setValue(std::min(count[d], 9));
+        setBarColor(bar, count[d] == 9 ? 255 : 16711680);
+    }
+}
+
+TColor TForm1::CellColor(int row, int col) const
+{
+    const TPicNode *cell = sd991->Cell(row, col);
+    TColor c = sd991->BoxColor(row, col);
+    if (cell->state != stCandidates && cell->value == QString::number(SelectedDigit()))
+        c = sd991->highcolor;
+    if (cell->errflag)
+        c = sd991->errorcolor;
+    return c;
+}
+
+void TForm1::RecolorCells()
+{
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        const TColor c = CellColor(cell->row, cell->col);
+        cell->setColor(c);
+        cell->setcolor(c);
+    }
+}
+
+void TForm1::RefreshColors()
+{
+    RecolorCells();
+    MarkWrongDigits();
+}
+
+void TForm1::HighlightDigit()
+{
+    const int d = SelectedDigit();
+    if (d == 0)
+        return;
+    const QString digit = QString::number(d);
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        if (cell->value == digit && !cell->errflag && cell->state != stCandidates)
+            cell->setColor(sd991->highcolor);
+    }
+}
+
+void TForm1::Finish()
+{
+    if (!sd991->IsSolved())
+        return;
+    sd991->setEnabled(false);
+    WC_Label->show();
+    TimeLabel1->setTimerenabled(false);
+}

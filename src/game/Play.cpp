@@ -1,0 +1,244 @@
+// Play: the candidate modes, the digit pad, the mouse on cells and marks,
+// and the popup menu of candidates.
+#include "board/DigitStrings.h"
+#include "game/DigitPad.h"
+#include "game/UpdateLock.h"
+#include "game/main.h"
+#include "periphery/Seams.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QRadioButton>
+
+bool TForm1::AutoUpdateOn() const { return cbautoupdate->isChecked(); }
+
+void TForm1::setPopupOnCells(const std::function<bool(TPicNode *)> &carries)
+{
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        cell->setPopupMenu(carries(cell) ? pp : nullptr);
+    }
+}
+
+// The display of the selected candidate mode.
+void TForm1::redraw()
+{
+    if (rb_all->isChecked())
+        sd991->ShowAll();
+    else if (rb_one->isChecked())
+        sd991->ShowOnly(SelectedDigit());
+    else
+        sd991->ShowNone();
+}
+
+void TForm1::rb_noneClick()
+{
+    UpdateLock lock(sd991);
+    if (rb_none->isChecked()) {
+        sd991->ShowNone();
+        if (SelectedDigit() == 0)
+            SetDigitButtons(1);
+        HighlightDigit();
+        setPopupOnCells([](TPicNode *) { return false; });
+    } else if (rb_all->isChecked()) {
+        FillCandidates();
+        sd991->ShowAll();
+        setPopupOnCells([](TPicNode *cell) { return cell->state != stFixed; });
+        SetDigitButtons(0);
+        UpdateDigitBars();
+        HighlightDigit();
+    } else if (rb_one->isChecked()) {
+        FillCandidates();
+        const int d = SelectedDigit() ? SelectedDigit() : 1;
+        const QString digit = QString::number(d);
+        setPopupOnCells([&](TPicNode *cell) { return cell->state != stFixed && cell->value.contains(digit); });
+        SetDigitButtons(d);
+        sd991->ShowOnly(d);
+        UpdateDigitBars();
+        HighlightDigit();
+    }
+    RefreshColors();
+}
+
+void TForm1::FillCandidates()
+{
+    if (!NoEmptyCell()) {
+        for (int i = 0; i < 81; ++i) {
+            TPicNode *cell = sd991->cellAt(i);
+            if (cell->state == stCandidates && cell->value.isEmpty())
+                cell->value = sd991->CandidatesOf(cell->row, cell->col);
+        }
+    }
+    if (AutoUpdateOn()) {
+        for (int i = 0; i < 81; ++i) {
+            TPicNode *cell = sd991->cellAt(i);
+            if (cell->state == stCandidates)
+                cell->value = sd991->FilterCandidates(cell->row, cell->col);
+        }
+    }
+}
+
+void TForm1::disnote1Click()
+{
+    UpdateLock lock(sd991);
+    if (rb_none->isChecked()) {
+        sd991->ShowNone();
+    } else if (rb_one->isChecked()) {
+        if (!NoEmptyCell()) {
+            for (int i = 0; i < 81; ++i) {
+                TPicNode *cell = sd991->cellAt(i);
+                if (cell->value.isEmpty())
+                    cell->value = sd991->CandidatesOf(cell->row, cell->col);
+            }
+        }
+        const QString digit = QString::number(SelectedDigit());
+        setPopupOnCells([&](TPicNode *cell) { return cell->value.contains(digit) && cell->state != stFixed; });
+        sd991->ShowOnly(SelectedDigit());
+    } else if (rb_all->isChecked()) {
+        sd991->ShowAll();
+    }
+    RefreshColors();
+}
+
+void TForm1::CellMouseDown(QObject *sender, Qt::MouseButton button)
+{
+    auto *cell = qobject_cast<TPicNode *>(sender);
+    if (!cell)
+        return;
+    bool solved = false;
+    if (rb_none->isChecked()) {
+        UpdateLock lock(sd991);
+        if (button == Qt::LeftButton && cell->state != stFixed && SelectedDigit() > 0) {
+            cell->value = QString::number(SelectedDigit());
+            cell->state = stBigNumber;
+        } else if (button == Qt::RightButton && cell->state != stFixed) {
+            cell->state = stCandidates;
+            cell->value.clear();
+        }
+        sd991->CheckConflicts();
+        solved = sd991->IsSolved();
+        UpdateDigitBars();
+        sd991->ShowNone();
+        HighlightDigit();
+        RefreshColors();
+    } else {
+        UpdateLock lock(sd991);
+        ppTag = 0;
+        if (button == Qt::LeftButton && cell->state == stBigNumber) {
+            const QString old = cell->value;
+            cell->value = sd991->CandidatesOf(cell->row, cell->col);
+            cell->state = stCandidates;
+            sd991->RestoreToPeers(cell->row, cell->col, old);
+            sd991->CheckConflicts();
+            solved = sd991->IsSolved();
+            UpdateDigitBars();
+            redraw();
+            RefreshColors();
+        }
+    }
+    if (solved)
+        Finish();
+    MarkWrongDigits();
+}
+
+void TForm1::MarkMouseDown(QObject *sender, Qt::MouseButton button)
+{
+    auto *mark = qobject_cast<Tmousepanel *>(sender);
+    TPicNode *cell = TPicNode::cellOf(mark);
+    if (!mark || !cell || cell == mark)
+        return;
+    UpdateLock lock(sd991);
+    const QString m = mark->caption();
+    auto place = [&] {
+        cell->state = stBigNumber;
+        if (AutoUpdateOn())
+            sd991->RemoveFromPeers(cell->row, cell->col);
+    };
+    if (button == Qt::LeftButton) {
+        cell->value = m;
+        place();
+    } else if (button == Qt::RightButton) {
+        cell->value = DeleteDigits(cell->value, m);
+        if (cell->value.size() == 1)
+            place();
+        else
+            cell->state = stCandidates;
+    }
+    UpdateDigitBars();
+    sd991->CheckConflicts();
+    redraw();
+    HighlightDigit();
+    RefreshColors();
+    MarkWrongDigits();
+    if (sd991->IsSolved())
+        Finish();
+    ppTag = -1;
+}
+
+void TForm1::ppPopup(QObject *sender)
+{
+    popupCell_ = TPicNode::cellOf(sender);
+    BuildCandidateMenu(popupCell_ ? popupCell_->value : QString());
+    if (ppTag == -1)
+        pp->clear();
+}
+
+void TForm1::BuildCandidateMenu(const QString &list)
+{
+    pp->clear();
+    auto add = [this](const QString &caption, const QString &code) {
+        QAction *a = pp->addAction(caption);
+        a->setStatusTip(code); // the action code travels in the item's hint
+        connect(a, &QAction::triggered, this, [this, a] { seams::guard([this, a] { CandidateMenuClick(a); }); });
+    };
+    for (int d = 1; d <= 9; ++d)
+        if (!list.contains(QString::number(d)))
+            add(QStringLiteral("Add %1").arg(d), QStringLiteral("+%1").arg(d));
+    if (!list.isEmpty())
+        pp->addSeparator();
+    for (int d = 1; d <= 9; ++d)
+        if (list.contains(QString::number(d)))
+            add(QStringLiteral("Move %1").arg(d), QStringLiteral("-%1").arg(d));
+    pp->addSeparator();
+    add(QStringLiteral("Regenerate Candidate Numbers"), QStringLiteral("X"));
+}
+
+void TForm1::CandidateMenuClick(QAction *item)
+{
+    TPicNode *cell = popupCell_;
+    const QString code = item->statusTip();
+    if (!cell || code.isEmpty())
+        return;
+    UpdateLock lock(sd991);
+    const QChar op = code.at(0);
+    const QString d = code.mid(1, 1);
+    if (op == QLatin1Char('+')) {
+        if (cell->state == stBigNumber) {
+            const QString old = cell->value;
+            cell->value = AddDigits(cell->value, d);
+            cell->state = stCandidates;
+            sd991->RestoreToPeers(cell->row, cell->col, old);
+        } else {
+            cell->value = AddDigits(cell->value, d);
+        }
+    } else if (op == QLatin1Char('-')) {
+        cell->value = RemoveDigit(cell->value, d);
+    } else if (op == QLatin1Char('X')) {
+        if (cell->state == stBigNumber) {
+            const QString old = cell->value;
+            cell->state = stCandidates;
+            sd991->RestoreToPeers(cell->row, cell->col, old);
+        }
+        cell->value = sd991->CandidatesOf(cell->row, cell->col);
+    }
+    cell->state = stCandidates;
+    UpdateDigitBars();
+    sd991->CheckConflicts();
+    redraw();
+    RefreshColors();
+    const bool solved = sd991->IsSolved();
+    MarkWrongDigits();
+    if (solved)
+        Finish();
+}
