@@ -542,16 +542,6 @@ void TForm1::AboutClick() {}
 void TForm1::tbresignClick() {}
 void TForm1::tbsolveClick() {}
 void TForm1::ToolButton9Click() {}
-void TForm1::tbfirstClick() {}
-void TForm1::tbbackClick() {}
-void TForm1::tbnextClick() {}
-void TForm1::tblastClick() {}
 
 // Wrong digits need the puzzle model's solution.
 void TForm1::MarkWrongDigits() {}
-
-// The history of the board lives with the game records; until it is there
-// nothing is recorded.
-void TForm1::ResetSteps() {}
-void TForm1::RecordStep() {}
-void TForm1::UpdateStepButtons() {}

@@ -20,6 +20,7 @@ class QProgressBar;
 class QRadioButton;
 class QToolButton;
 class StatusLine;
+class Tfrmstep;
 
 // The maker's web site, for "Visit" and the version check.
 inline constexpr const char *kMakerSite = "https://www.sudokunodala.com/";
@@ -112,6 +113,10 @@ public:
     void RecordStep();
     void UpdateStepButtons();
 
+    // The move history this window records into and steps through.
+    void attachHistory(Tfrmstep *history);
+    Tfrmstep *history() const { return history_; }
+
     // The cell the popup menu is open over.
     TPicNode *popupCell() const { return popupCell_; }
 
@@ -152,8 +157,10 @@ private:
     void clearsHelp(QWidget *w);
 
     void redraw();
+    void stepButton(void (Tfrmstep::*step)());
     void setPopupOnCells(const std::function<bool(TPicNode *)> &carries);
 
     bool closed_ = false;
     TPicNode *popupCell_ = nullptr;
+    Tfrmstep *history_ = nullptr;
 };

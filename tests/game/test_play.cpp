@@ -2,6 +2,7 @@
 // popup menu of candidates, the counters, the colours and the finish.
 #include "game/DigitPad.h"
 #include "game/main.h"
+#include "records/Ufrmstep.h"
 #include "support/FakeSeams.h"
 
 #include <QAction>
@@ -37,6 +38,7 @@ class TestPlay : public QObject {
     QTemporaryDir dir;
     FakeMessages messages;
     std::unique_ptr<TForm1> form;
+    Tfrmstep history;
 
     TPicNode *cell(int r, int c) { return form->sd991->Cell(r, c); }
 
@@ -89,6 +91,8 @@ private slots:
     {
         seams::setProgramDirectory(dir.path());
         form = std::make_unique<TForm1>();
+        history = Tfrmstep();
+        form->attachHistory(&history);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -325,6 +329,50 @@ private slots:
         QCOMPARE(cell(4, 4)->value, QString("3"));
         click(cell(4, 4)->marks[3], Qt::LeftButton);
         QVERIFY(!form->WC_Label->isHidden());
+        QVERIFY(!form->sd991->isEnabled());
+    }
+
+    void stepping()
+    {
+        position({{1, 1}, {1, 2}, {1, 3}});
+        form->ResetSteps();
+        form->TimeLabel1->setTimerenabled(false); // ticks by hand
+        form->TimeLabel1Timer();
+        QCOMPARE(history.memostep.size(), 1);
+        QVERIFY(!form->tbback->isEnabled() && !form->tbnext->isEnabled());
+        for (int c : {1, 2}) {
+            form->disnote[c]->click();
+            click(cell(1, c), Qt::LeftButton);
+            form->TimeLabel1Timer();
+        }
+        QCOMPARE(history.memostep.size(), 3);
+        QVERIFY(form->tbback->isEnabled() && form->tbfirst->isEnabled());
+        QVERIFY(!form->tbnext->isEnabled() && !form->tblast->isEnabled());
+
+        // Back shows the step, keeps the mode and the digit, recomputes flags.
+        QTest::mouseClick(form->tbback, Qt::LeftButton);
+        QCOMPARE(cell(1, 2)->state, int(stCandidates));
+        QCOMPARE(cell(1, 1)->value, QString("1"));
+        QCOMPARE(form->SelectedDigit(), 2);
+        QVERIFY(form->rb_none->isChecked());
+        QVERIFY(form->tbnext->isEnabled() && form->tblast->isEnabled());
+        QTest::mouseClick(form->tbback, Qt::LeftButton);
+        QVERIFY(!form->tbback->isEnabled() && !form->tbfirst->isEnabled());
+        QVERIFY(cell(1, 1)->value.size() != 1 || cell(1, 1)->state == stCandidates);
+        QTest::mouseClick(form->tblast, Qt::LeftButton);
+        QCOMPARE(cell(1, 2)->value, QString("2"));
+        QCOMPARE(cell(1, 2)->state, int(stBigNumber));
+
+        // The completing move stops the clock: the solved board is no step.
+        form->disnote[3]->click();
+        form->TimeLabel1->setTimerenabled(true);
+        click(cell(1, 3), Qt::LeftButton);
+        QVERIFY(!form->WC_Label->isHidden());
+        QVERIFY(!form->TimeLabel1->timerenabled());
+        QCOMPARE(history.memostep.size(), 3);
+        // The buttons still show the recorded steps on the disabled board.
+        QTest::mouseClick(form->tbback, Qt::LeftButton);
+        QCOMPARE(cell(1, 2)->state, int(stCandidates));
         QVERIFY(!form->sd991->isEnabled());
     }
 

@@ -1,0 +1,102 @@
+#include "records/Ufrmstep.h"
+
+#include "board/Digits.h"
+
+QString BoardToStepLine(const CellGrid &board)
+{
+    QString line;
+    line.reserve(890);
+    for (int i = 0; i < 81; ++i) {
+        const CellData &c = board[i];
+        if (i > 0)
+            line.append(QLatin1Char(','));
+        line.append(QString::number(c.state));
+        line.append(c.value);
+    }
+    return line;
+}
+
+void StepLineToBoard(const CellGrid &board, const QString &line)
+{
+    QString rest = line;
+    for (int i = 0; i < 81; ++i) {
+        QString token;
+        const qsizetype comma = rest.indexOf(QLatin1Char(','));
+        if (comma >= 0) {
+            token = rest.left(comma);
+            rest = rest.mid(comma + 1).trimmed();
+        } else {
+            token = rest.trimmed();
+        }
+        CellData &c = board[i];
+        c.state = digitValue(token.isEmpty() ? QChar() : token.at(0));
+        c.value = token.mid(1);
+    }
+}
+
+void Tfrmstep::ClearSteps() { memostep.clear(); }
+
+void Tfrmstep::RecordStep()
+{
+    const QString current = curstep >= 0 && curstep < memostep.size() ? memostep.at(curstep) : QString();
+    const QString candidate = BoardToStepLine(board);
+    if (candidate == current)
+        return;
+    CutStepsAfter(curstep);
+    memostep.append(candidate);
+    curstep = static_cast<int>(memostep.size()) - 1;
+}
+
+void Tfrmstep::ResetSteps()
+{
+    ClearSteps();
+    RecordStep();
+    curstep = 0;
+}
+
+void Tfrmstep::StepBack()
+{
+    --curstep;
+    showStep();
+}
+
+void Tfrmstep::StepNext()
+{
+    ++curstep;
+    showStep();
+}
+
+void Tfrmstep::StepFirst()
+{
+    curstep = 0;
+    showStep();
+}
+
+void Tfrmstep::StepLast()
+{
+    curstep = static_cast<int>(memostep.size()) - 1;
+    showStep();
+}
+
+bool Tfrmstep::AtFirstStep() const { return curstep == 0; }
+
+bool Tfrmstep::AtLastStep() const { return memostep.size() - 1 == curstep; }
+
+void Tfrmstep::CutStepsAfter(int index)
+{
+    if (index < -1)
+        index = -1;
+    while (memostep.size() - 1 > index)
+        memostep.removeLast();
+}
+
+void Tfrmstep::showStep()
+{
+    // The step buttons guard the bounds; a call outside them (from a
+    // script or a damaged file) must not read past the list.
+    if (curstep < 0 || curstep >= memostep.size())
+        return;
+    StepLineToBoard(board, memostep.at(curstep));
+    if (OnShowStep)
+        OnShowStep();
+}
