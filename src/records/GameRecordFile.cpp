@@ -35,19 +35,19 @@ std::optional<QStringList> readLines(const QString &path)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char ch = bytes.at(i);
-        if (ch != '\r' && ch != '\n')
+    const char *const begin = bytes.constData();
+    const char *const end = begin + bytes.size();
+    const char *start = begin;
+    for (const char *p = begin; p != end; ++p) {
+        if (*p != '\r' && *p != '\n')
             continue;
-        lines.append(QString::fromLatin1(bytes.constData() + start, i - start));
-        if (ch == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
-            ++i;
-        start = i + 1;
+        lines.append(QString::fromLatin1(start, p - start));
+        if (*p == '\r' && p + 1 != end && p[1] == '\n')
+            ++p;
+        start = p + 1;
     }
-    if (start < n)
-        lines.append(QString::fromLatin1(bytes.constData() + start, n - start));
+    if (start != end)
+        lines.append(QString::fromLatin1(start, end - start));
     return lines;
 }
 

@@ -10,7 +10,11 @@ QString BoardToStepLine(const CellGrid &board)
         const CellData &c = board[i];
         if (i > 0)
             line.append(QLatin1Char(','));
-        line.append(QString::number(c.state));
+        // States are single digits; anything else still round-trips.
+        if (c.state >= 0 && c.state <= 9)
+            line.append(QChar(u'0' + c.state));
+        else
+            line.append(QString::number(c.state));
         line.append(c.value);
     }
     return line;

@@ -1,0 +1,61 @@
+// A clock tick on an unchanged board, and a long history through the file.
+#include "BenchMain.h"
+
+#include "game/main.h"
+#include "periphery/Seams.h"
+#include "records/GameRecordFile.h"
+#include "records/Ufrmstep.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+void BM_TickUnchangedBoard(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    seams::setProgramDirectory(dir.path());
+    TForm1 form;
+    Tfrmstep history;
+    form.attachHistory(&history);
+    for (int i = 0; i < 81; ++i) {
+        form.sd991->cellAt(i)->state = stCandidates;
+        form.sd991->cellAt(i)->value = "123456789"; // the longest step line
+    }
+    form.ResetSteps();
+    for (auto _ : state)
+        form.TimeLabel1Timer();
+}
+BENCHMARK(BM_TickUnchangedBoard)->Unit(benchmark::kMicrosecond);
+
+QStringList longRecord()
+{
+    QStringList lines{"2 " + QString(81, '0'), QString(81, '5')};
+    const QString step = QStringList(81, "3123456789").join(',');
+    for (int i = 0; i < 100000; ++i)
+        lines << step;
+    return lines;
+}
+
+void BM_Save100kSteps(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QStringList lines = longRecord();
+    QString error;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(gamerecord::writeLines(dir.filePath("lastgame.dat"), lines, &error));
+}
+BENCHMARK(BM_Save100kSteps)->Unit(benchmark::kMillisecond);
+
+void BM_Load100kSteps(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QString error;
+    gamerecord::writeLines(dir.filePath("lastgame.dat"), longRecord(), &error);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(gamerecord::readLines(dir.filePath("lastgame.dat")));
+}
+BENCHMARK(BM_Load100kSteps)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+NODALA_BENCH_MAIN()
