@@ -240,6 +240,7 @@ private slots:
         sendEnter(cell);
         QCOMPARE(form->sb1->panelText(), QString("Pop up the shortcut menu with the right button."));
         form->rb_one->setChecked(true);
+        cell->setPopupMenu(nullptr);
         sendEnter(cell);
         QVERIFY(form->sb1->panelText().isEmpty()); // no popup menu on it
         cell->setPopupMenu(form->pp);
