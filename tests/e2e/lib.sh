@@ -93,3 +93,41 @@ e2e_wait_exit() {
     done
     return 124
 }
+
+# Client-area geometry: the board's frame sits at client (4, 32).
+e2e_locate() {
+    e2e_shot locate
+    read -r BX BY < <(e2e_find_board "$E2E_OUT/locate.png") || e2e_fail "no board frame in the screenshot"
+    CX=$((BX - 4))
+    CY=$((BY - 32))
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$WIN")"
+    WX=$X
+    WY=$Y
+}
+
+# Clicks at client coordinates: button 1 left, 3 right.
+e2e_click() {
+    xdotool mousemove --sync $((WX + CX + $1)) $((WY + CY + $2)) click "$3"
+    sleep 0.15
+}
+
+# Left edge (and top edge) of board column (row) $1 inside the frame.
+e2e_edge() { echo $(( ($1 - 1) * 46 + 2 + ($1 > 3 ? 2 : 0) + ($1 > 6 ? 2 : 0) )); }
+
+# Client coordinates of the centre of cell (row, col).
+e2e_cell() { echo $((4 + $(e2e_edge "$2") + 23)) $((32 + $(e2e_edge "$1") + 23)); }
+
+# How many pixels of colour $2 (#RRGGBB) lie in a region W H X Y (client)
+# of screenshot $1.
+e2e_count() {
+    convert "$1" -crop "${3}x${4}+$((CX + $5))+$((CY + $6))" +repage -depth 8 -format %c histogram:info:- \
+        | awk -v c="$2" 'index($0, c) { sub(":", "", $1); n += $1 } END { print n + 0 }'
+}
+
+# Pixels of a colour inside cell (row, col), away from its bevel.
+e2e_cell_count() {
+    local x y
+    read -r x y < <(e2e_cell "$2" "$3")
+    e2e_count "$1" "$4" 38 38 $((x - 19)) $((y - 19))
+}
