@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// The solving engine behind the game, the grader, the bank generator and
+// sudoku-tool: bit masks per cell with propagation of singles, and a
+// depth-first search that branches on the first empty cell with values in
+// ascending order. With sound propagation that order finds the solutions
+// in ascending order (compared cell by cell from cell 1), so the first one
+// found is the least.
+namespace engine {
+
+// 81 values in board order, 0 for a blank.
+using Grid = std::array<std::uint8_t, 81>;
+
+// Reads a puzzle string: '1'..'9' a given, any other character and any
+// position past the end a blank, characters after the 81st ignored.
+Grid parse(const QString &puzzle);
+Grid parse(const char *puzzle, std::size_t length);
+
+// True when no two givens share a row, column or box.
+bool consistent(const Grid &grid);
+
+struct Result {
+    int count = 0;   // solutions found, at most the limit asked for
+    Grid first{};    // the least solution, when count >= 1
+    Grid second{};   // the next one in the same order, when count >= 2
+};
+
+// Counts solutions up to limit (a limit below 1 counts up to 1). Clashing
+// givens count as no solution.
+Result solve(const Grid &puzzle, int limit);
+
+// Exact number of solutions of a puzzle string, stopping at limit.
+int countSolutions(const QString &puzzle81, int limit);
+
+// The least solution as 81 digits, or an empty string when there is none.
+QString leastSolution(const QString &puzzle81);
+
+// 81 characters '0'..'9'.
+QString toString(const Grid &grid);
+
+} // namespace engine

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// The solver the game asks about a puzzle string: are its givens free of
+// clashes, has it a solution and which, and has it more than one.
+class Tfrm_sol {
+public:
+    // '0' and '*' are blanks, every other character a given; false at the
+    // first given equal to another in its row, column or box.
+    bool IsConflictFree(const QString &puzzle) const;
+
+    // 0 and the least solution; or 1 when the puzzle has no blank or no
+    // solution, with the puzzle written back ("0" at every blank).
+    int SolveString(const QString &puzzle, QString &solution) const;
+
+    // 0: exactly one solution, both strings equal to it.
+    // 1: clashing givens (both strings empty), no solution (first is the
+    //    puzzle with "0" at its blanks), or no blank at all.
+    // 2: two or more solutions. first is the least; second is the least
+    //    solution compared from cell 81 backward when that differs, else
+    //    the next solution after the least.
+    int CheckPuzzle(const QString &puzzle, QString &first, QString &second) const;
+};
