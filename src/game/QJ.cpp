@@ -1,0 +1,141 @@
+#include "game/QJ.h"
+
+#include "board/Digits.h"
+#include "game/Random.h"
+
+#include <utility>
+
+namespace {
+
+// Delphi-style Trim: blanks and control characters at both ends.
+QString trimmed(const QString &s)
+{
+    qsizetype from = 0, to = s.size();
+    while (from < to && s.at(from).unicode() <= u' ')
+        ++from;
+    while (to > from && s.at(to - 1).unicode() <= u' ')
+        --to;
+    return s.mid(from, to - from);
+}
+
+} // namespace
+
+TQJ::TQJ()
+{
+    for (int row = 1; row <= 9; ++row)
+        for (int col = 1; col <= 9; ++col) {
+            node(row, col).row = row;
+            node(row, col).col = col;
+        }
+}
+
+void TQJ::LoadFromBank(const QString &entry)
+{
+    // Check the whole entry first so a bad one never leaves half a puzzle.
+    if (entry.size() < 81)
+        throw ConvertError(QStringLiteral("Bank entry too short: '%1'").arg(entry));
+    for (int i = 0; i < 81; ++i) {
+        const char16_t c = entry.at(i).unicode();
+        if (!((c >= u'1' && c <= u'9') || (c >= u'A' && c <= u'I')))
+            throw ConvertError(QStringLiteral("'%1' is not a valid integer value").arg(entry.at(i)));
+    }
+    for (int row = 1; row <= 9; ++row)
+        for (int col = 1; col <= 9; ++col) {
+            TNode &n = node(row, col);
+            const char16_t c = entry.at((row - 1) * 9 + col - 1).unicode();
+            n.row = row;
+            n.col = col;
+            if (c >= u'A') {
+                n.given = 0;
+                n.digit = 1 + (c - u'A');
+            } else {
+                n.given = 1;
+                n.digit = c - u'0';
+            }
+        }
+    Shuffle(200);
+}
+
+void TQJ::swapNodes(int rowA, int colA, int rowB, int colB)
+{
+    TNode &a = node(rowA, colA);
+    TNode &b = node(rowB, colB);
+    std::swap(a.digit, b.digit);
+    std::swap(a.given, b.given);
+}
+
+void TQJ::Shuffle(int count)
+{
+    Randomize();
+    for (int pass = 0; pass < count; ++pass) {
+        const int op = Random(7) + 1;
+        const int a = Random(3) + 1;
+        int b = Random(2) + 1;
+        if (a == 1)
+            ++b;
+        else if (a == 2 && b == 2)
+            b = 3;
+        if (op <= 3) {
+            const int k = 3 * (op - 1);
+            for (int row = 1; row <= 9; ++row)
+                swapNodes(row, k + a, row, k + b);
+        } else if (op <= 6) {
+            const int k = 3 * (op - 4);
+            for (int col = 1; col <= 9; ++col)
+                swapNodes(k + a, col, k + b, col);
+        } else {
+            const int x = Random(9) + 1;
+            int y = Random(9) + 1;
+            if (y == x)
+                y = x == 9 ? 1 : x + 1;
+            for (TNode &n : nodes) {
+                if (n.digit == x)
+                    n.digit = y;
+                else if (n.digit == y)
+                    n.digit = x;
+            }
+        }
+    }
+}
+
+QString TQJ::GetSolution() const
+{
+    QString s(81, QLatin1Char('0'));
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        const int d = nodes[i].digit;
+        if (d < 1 || d > 9)
+            return QString();
+        s[static_cast<qsizetype>(i)] = QChar(u'0' + d);
+    }
+    return s;
+}
+
+void TQJ::ClearValues()
+{
+    for (TNode &n : nodes)
+        n.digit = 0;
+}
+
+void TQJ::SetSolution(const QString &solution)
+{
+    ClearValues();
+    const QString s = trimmed(solution);
+    if (s.size() != 81)
+        return;
+    for (qsizetype i = 0; i < 81; ++i)
+        nodes[static_cast<std::size_t>(i)].digit = digitValue(s.at(i));
+}
+
+void TQJ::SetGivens(const QString &givens)
+{
+    ClearValues();
+    const QString s = trimmed(givens);
+    if (s.size() != 81)
+        return;
+    for (qsizetype i = 0; i < 81; ++i) {
+        TNode &n = nodes[static_cast<std::size_t>(i)];
+        const int v = digitValue(s.at(i));
+        n.given = v >= 1 && v <= 9 ? 1 : 0;
+        n.digit = n.given ? v : 0;
+    }
+}
