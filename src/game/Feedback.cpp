@@ -1,6 +1,7 @@
 // What the player reads off the board besides the digits: the digit
 // counters, the cell colours, wrong digits and the finish.
 #include "game/DigitPad.h"
+#include "game/QJ.h"
 #include "game/main.h"
 #include "board/Colors.h"
 
@@ -104,4 +105,16 @@ void TForm1::Finish()
     sd991->setEnabled(false);
     WC_Label->show();
     TimeLabel1->setTimerenabled(false);
+}
+
+void TForm1::MarkWrongDigits()
+{
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        if (cell->value.size() != 1)
+            continue;
+        const int s = QJ1->node(cell->row, cell->col).digit;
+        if (s != 0 && cell->value != QString::number(s))
+            cell->setFontColorValue(174);
+    }
 }

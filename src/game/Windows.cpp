@@ -1,10 +1,14 @@
 #include "game/Windows.h"
 
 #include "game/main.h"
+#include "game/Ufrmtk.h"
 #include "records/Ufrmstep.h"
+#include "solver/Usol.h"
 
 TForm1 *Form1 = nullptr;
 Tfrmstep *frmstep = nullptr;
+Tfrmtk *frmtk = nullptr;
+Tfrm_sol *frm_sol = nullptr;
 
 void createWindows()
 {
@@ -12,12 +16,18 @@ void createWindows()
     Form1 = new TForm1;
     frmstep = new Tfrmstep;
     Form1->attachHistory(frmstep);
+    frmtk = new Tfrmtk;
+    frm_sol = new Tfrm_sol;
 }
 
 void destroyWindows()
 {
     delete Form1;
     Form1 = nullptr;
+    delete frm_sol;
+    frm_sol = nullptr;
+    delete frmtk;
+    frmtk = nullptr;
     delete frmstep;
     frmstep = nullptr;
 }

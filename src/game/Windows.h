@@ -2,11 +2,15 @@
 
 class TForm1;
 class Tfrmstep;
+class Tfrmtk;
+class Tfrm_sol;
 
 // The windows that live for the whole program, each created once, in
 // order, by createWindows and reached through its program-wide pointer.
 extern TForm1 *Form1;
 extern Tfrmstep *frmstep;
+extern Tfrmtk *frmtk;
+extern Tfrm_sol *frm_sol;
 
 void createWindows();
 void destroyWindows();

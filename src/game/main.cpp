@@ -2,6 +2,7 @@
 
 #include "game/DigitPad.h"
 #include "game/Icons.h"
+#include "game/QJ.h"
 #include "game/StatusLine.h"
 #include "periphery/Seams.h"
 
@@ -52,6 +53,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     windowFont.setStyleHint(QFont::Serif);
     setFont(windowFont);
 
+    QJ1 = new TQJ;
+
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(532, 509);
@@ -86,7 +89,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     seams::guard([this] { FormCreate(); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() { delete QJ1; }
 
 QToolButton *TForm1::toolButton(QWidget *bar, const char *name, const QString &hint, const QString &icon, int x,
                                 int y)
@@ -408,7 +411,7 @@ void TForm1::FormCreate()
     }
 }
 
-void TForm1::FormClose() {}
+void TForm1::FormClose() { SaveLastGame(); }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
@@ -530,18 +533,12 @@ void TForm1::TimeLabel1Timer()
 }
 
 // Commands that later rooms of the game fill in.
-void TForm1::NewGameClick(int) {}
 void TForm1::PrintableBoardClick() {}
 void TForm1::ImportClick() {}
-void TForm1::ContinueClick() {}
+void TForm1::ContinueClick() { Con1Click(); }
 void TForm1::AppearanceClick() {}
 void TForm1::CopyClick() {}
 void TForm1::CheckNewVersionClick() {}
 void TForm1::VisitClick() { seams::shell().open(QString::fromLatin1(kMakerSite)); }
 void TForm1::AboutClick() {}
-void TForm1::tbresignClick() {}
-void TForm1::tbsolveClick() {}
-void TForm1::ToolButton9Click() {}
 
-// Wrong digits need the puzzle model's solution.
-void TForm1::MarkWrongDigits() {}

@@ -21,6 +21,7 @@ class QRadioButton;
 class QToolButton;
 class StatusLine;
 class Tfrmstep;
+class TQJ;
 
 // The maker's web site, for "Visit" and the version check.
 inline constexpr const char *kMakerSite = "https://www.sudokunodala.com/";
@@ -69,6 +70,9 @@ public:
     // -1: the next popup of pp shows nothing (a mark took the right click).
     int ppTag = 0;
 
+    // The solution and the givens of the puzzle on the board.
+    TQJ *QJ1;
+
     // The directory of the game's files, with its trailing separator.
     QString programDir;
 
@@ -107,6 +111,22 @@ public:
     void MarkWrongDigits();
     void HighlightDigit();
     void Finish();
+
+    // Shows two solutions of a puzzle side by side.
+    std::function<void(const QString &, const QString &)> ShowSolutions;
+
+    // Putting a puzzle on the board.
+    static QString LevelCaption(int level);
+    void ClearGame();
+    void DealFromBank(int level);
+    void LoadPuzzle(bool withCandidates);
+    void FillWithSolution(const QString &s);
+
+    // The last-game file.
+    QString LastGamePath() const;
+    void SaveLastGame();
+    void LoadLastGame();
+    void Con1Click();
 
     // The history of the board.
     void ResetSteps();

@@ -33,7 +33,11 @@ void StepLineToBoard(const CellGrid &board, const QString &line)
             token = rest.trimmed();
         }
         CellData &c = board[i];
-        c.state = digitValue(token.isEmpty() ? QChar() : token.at(0));
+        const int state = digitValue(token.isEmpty() ? QChar() : token.at(0));
+        // Only a damaged file holds other states; the board knows no others.
+        if (state < stFixed || state > stCandidates)
+            throw ConvertError(QStringLiteral("'%1' is not a valid cell state").arg(token.at(0)));
+        c.state = state;
         c.value = token.mid(1);
     }
 }

@@ -1,0 +1,78 @@
+// The game on the board across runs: "lastgame.dat".
+#include "board/Digits.h"
+#include "game/DigitPad.h"
+#include "game/QJ.h"
+#include "game/Windows.h"
+#include "game/main.h"
+#include "periphery/Seams.h"
+#include "records/GameRecordFile.h"
+#include "records/Ufrmstep.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRadioButton>
+
+QString TForm1::LastGamePath() const { return QDir(programDir).filePath(QString::fromLatin1(gamerecord::kFileName)); }
+
+void TForm1::SaveLastGame()
+{
+    QStringList lines;
+    lines << QString::number(sd991->nd) + QLatin1Char(' ') + sd991->GivensString();
+    lines << QJ1->GetSolution();
+    if (history_)
+        lines += history_->memostep;
+    QString error;
+    if (!gamerecord::writeLines(LastGamePath(), lines, &error))
+        seams::messages().report(QStringLiteral("The game could not be saved to \"%1\": %2")
+                                     .arg(QDir::toNativeSeparators(LastGamePath()), error));
+}
+
+void TForm1::Con1Click()
+{
+    try {
+        LoadLastGame();
+    } catch (...) {
+        // Continuing an unreadable record leaves what the steps before the
+        // failure did, and says nothing.
+    }
+}
+
+void TForm1::LoadLastGame()
+{
+    if (!QFileInfo::exists(LastGamePath()) || !history_)
+        return;
+    ClearGame();
+    rb_none->setChecked(true);
+    digitPad->setDown(1);
+    history_->ClearSteps();
+    const std::optional<QStringList> read = gamerecord::readLines(LastGamePath());
+    if (!read)
+        throw ConvertError(QStringLiteral("The last game cannot be read."));
+    const QStringList &lines = *read;
+    if (lines.size() > 2)
+        history_->memostep = lines.mid(2);
+    const QString first = lines.value(0);
+    const int level = digitValue(first.isEmpty() ? QChar() : first.at(0));
+    QJ1->SetGivens(first.mid(2));
+    QJ1->SetSolution(lines.value(1));
+    history_->curstep = static_cast<int>(history_->memostep.size()) - 1;
+    StepLineToBoard(sd991->grid(), history_->memostep.value(history_->curstep));
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        cell->state = QJ1->node(cell->row, cell->col).given == 1 ? stFixed : stCandidates;
+    }
+    sd991->setEnabled(true);
+    sd991->RefreshStyle();
+    sd991->nd = level;
+    UpdateStepButtons();
+    LoadPuzzle(false);
+    UpdateDigitBars();
+    disnote1Click();
+    sd991->nd = level;
+    sd991->HideMarks();
+    if (level >= 0 && level <= 5)
+        ndtxt->setText(LevelCaption(level));
+    tblastClick();
+    TimeLabel1->setTimerenabled(true);
+    TimeLabel1->setMS(0);
+}

@@ -1,0 +1,83 @@
+// New games: clearing the board, dealing from the bank, putting a puzzle on
+// the board.
+#include "game/DigitPad.h"
+#include "game/QJ.h"
+#include "game/Ufrmtk.h"
+#include "game/UpdateLock.h"
+#include "game/Windows.h"
+#include "game/main.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QToolButton>
+
+QString TForm1::LevelCaption(int level)
+{
+    static const char *const names[6] = {"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical", "Unknown"};
+    if (level < 0 || level > 5)
+        return QString();
+    return QStringLiteral("  Level:") + QString::fromLatin1(names[level]);
+}
+
+void TForm1::ClearGame()
+{
+    QJ1->ClearValues();
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        cell->state = stCandidates;
+        cell->value.clear();
+    }
+    RecolorCells();
+}
+
+void TForm1::DealFromBank(int level)
+{
+    if (frmtk)
+        frmtk->DealFromBank(level, *QJ1);
+}
+
+void TForm1::LoadPuzzle(bool withCandidates)
+{
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        const TNode &node = QJ1->node(cell->row, cell->col);
+        if (node.given == 1) {
+            cell->state = stFixed;
+            cell->value = QString::number(node.digit);
+        } else {
+            cell->state = stCandidates;
+            if (withCandidates)
+                cell->value = QStringLiteral("123456789");
+        }
+        cell->errflag = false;
+    }
+    if (withCandidates) {
+        for (int i = 0; i < 81; ++i) {
+            TPicNode *cell = sd991->cellAt(i);
+            if (cell->state == stCandidates)
+                cell->value = sd991->CandidatesOf(cell->row, cell->col);
+        }
+    }
+    sd991->setEnabled(true);
+    WC_Label->hide();
+}
+
+void TForm1::NewGameClick(int level)
+{
+    UpdateLock lock(sd991);
+    ClearGame();
+    rb_none->setChecked(true);
+    digitPad->setDown(1);
+    DealFromBank(level);
+    ndtxt->setText(LevelCaption(level));
+    LoadPuzzle(true);
+    UpdateDigitBars();
+    disnote1Click();
+    ResetSteps();
+    for (QToolButton *b : {tbback, tbfirst, tbnext, tblast})
+        b->setEnabled(false);
+    TimeLabel1->setTimerenabled(true);
+    TimeLabel1->setMS(0);
+    sd991->nd = level;
+    sd991->HideMarks();
+}
