@@ -49,8 +49,14 @@ void TForm1::LoadLastGame()
     if (!read)
         throw ConvertError(QStringLiteral("The last game cannot be read."));
     const QStringList &lines = *read;
-    if (lines.size() > 2)
-        history_->memostep = lines.mid(2);
+    // Every step must read back, or stepping to a damaged one later would
+    // fail in the middle of play: such a record is not resumed at all, and
+    // its steps do not enter the history.
+    const QStringList steps = lines.mid(2);
+    OwnedGrid scratch;
+    for (const QString &step : steps)
+        StepLineToBoard(scratch.grid(), step);
+    history_->memostep = steps;
     const QString first = lines.value(0);
     const int level = digitValue(first.isEmpty() ? QChar() : first.at(0));
     QJ1->SetGivens(first.mid(2));

@@ -1,0 +1,85 @@
+#pragma once
+
+// A main window with its history, bank and solver as the program creates
+// them, in a private program directory, with scripted message boxes.
+#include "game/DigitPad.h"
+#include "game/QJ.h"
+#include "game/Ufrmtk.h"
+#include "game/Windows.h"
+#include "game/main.h"
+#include "records/Ufrmstep.h"
+#include "solver/Usol.h"
+#include "support/FakeSeams.h"
+
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace fixture {
+
+// A puzzle with one solution, as givens ('0' open) and solution.
+inline const char *const kGivens =
+    "800000000003600000070090200050007000000045700000100030001000068008500010090000400";
+inline const char *const kSolution =
+    "812753649943682175675491283154237896369845721287169534521974368438526917796318452";
+
+struct Game {
+    QTemporaryDir dir;
+    FakeMessages messages;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<Tfrmstep> steps;
+
+    Game() { open(); }
+    ~Game() { close(); }
+
+    void open()
+    {
+        seams::setProgramDirectory(dir.path());
+        form = std::make_unique<TForm1>();
+        steps = std::make_unique<Tfrmstep>();
+        form->attachHistory(steps.get());
+        if (!frmtk)
+            frmtk = new Tfrmtk;
+        if (!frm_sol)
+            frm_sol = new Tfrm_sol;
+    }
+
+    // Closing the window runs its close handler, as the program's end does.
+    void close()
+    {
+        if (form)
+            form->close();
+        form.reset();
+        steps.reset();
+    }
+
+    void reopen()
+    {
+        close();
+        open();
+    }
+
+    // The known puzzle on the board as an import puts it: givens, solution
+    // (when withSolution), candidates, history and clock started.
+    void deal(bool withSolution = true)
+    {
+        form->ClearGame();
+        form->QJ1->SetGivens(QString::fromLatin1(kGivens));
+        if (withSolution)
+            form->QJ1->SetSolution(QString::fromLatin1(kSolution));
+        form->LoadPuzzle(true);
+        form->rb_none->setChecked(true);
+        form->digitPad->setDown(1);
+        form->UpdateDigitBars();
+        form->ResetSteps();
+        form->TimeLabel1->setTimerenabled(true);
+        form->TimeLabel1->setMS(0);
+    }
+
+    TPicNode *cell(int r, int c) const { return form->sd991->Cell(r, c); }
+    QString solutionAt(int r, int c) const { return QString(QChar::fromLatin1(kSolution[(r - 1) * 9 + c - 1])); }
+};
+
+} // namespace fixture
