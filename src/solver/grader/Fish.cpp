@@ -1,0 +1,71 @@
+#include "solver/grader/Board.h"
+#include "solver/grader/Techniques.h"
+
+namespace grader {
+
+namespace {
+
+// Basic fish of size k on digit d: k base lines (rows, or columns when
+// byColumn) whose candidates lie in k cover lines; d leaves the cover
+// lines outside the base lines.
+bool fishOn(Board &b, int d, int k, bool byColumn)
+{
+    unsigned where[9] = {};
+    int lines[9], n = 0;
+    for (int line = 0; line < 9; ++line) {
+        for (int i = 0; i < 9; ++i) {
+            const int cell = byColumn ? i * 9 + line : line * 9 + i;
+            if (b.has(cell, d))
+                where[line] |= 1u << i;
+        }
+        const int count = std::popcount(where[line]);
+        if (count >= 2 && count <= k)
+            lines[n++] = line;
+    }
+    if (n < k)
+        return false;
+    int idx[4] = {0, 1, 2, 3};
+    while (true) {
+        unsigned cover = 0, base = 0;
+        for (int i = 0; i < k; ++i) {
+            cover |= where[lines[idx[i]]];
+            base |= 1u << lines[idx[i]];
+        }
+        if (std::popcount(cover) == k) {
+            bool changed = false;
+            for (int line = 0; line < 9; ++line) {
+                if (base >> line & 1)
+                    continue;
+                for (int i = 0; i < 9; ++i)
+                    if (cover >> i & 1)
+                        changed |= b.remove(byColumn ? i * 9 + line : line * 9 + i, d);
+            }
+            if (changed)
+                return true;
+        }
+        int i = k - 1;
+        while (i >= 0 && idx[i] == n - k + i)
+            --i;
+        if (i < 0)
+            return false;
+        ++idx[i];
+        for (int j = i + 1; j < k; ++j)
+            idx[j] = idx[j - 1] + 1;
+    }
+}
+
+bool fish(Board &b, int k)
+{
+    for (int d = 1; d <= 9; ++d)
+        if (fishOn(b, d, k, false) || fishOn(b, d, k, true))
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool xWing(Board &b, int &) { return fish(b, 2); }
+bool swordfish(Board &b, int &) { return fish(b, 3); }
+bool jellyfish(Board &b, int &) { return fish(b, 4); }
+
+} // namespace grader
