@@ -108,8 +108,12 @@ e2e_locate() {
 
 # Clicks at client coordinates: button 1 left, 3 right.
 e2e_click() {
-    xdotool mousemove --sync $((WX + CX + $1)) $((WY + CY + $2)) click "$3"
-    sleep 0.15
+    # No --sync: it waits for a motion that never comes when the pointer
+    # is already there.
+    xdotool mousemove $((WX + CX + $1)) $((WY + CY + $2))
+    sleep 0.05
+    xdotool click "$3"
+    sleep 0.1
 }
 
 # Left edge (and top edge) of board column (row) $1 inside the frame.
