@@ -6,25 +6,9 @@
 
 bool Tfrm_sol::IsConflictFree(const QString &puzzle) const
 {
-    auto at = [&](int i) { return i < puzzle.size() ? puzzle.at(i) : QChar(); };
-    auto given = [&](int i) {
-        const QChar ch = at(i);
-        return i < puzzle.size() && ch != QLatin1Char('0') && ch != QLatin1Char('*');
-    };
-    for (int i = 0; i < 81; ++i) {
-        if (!given(i))
-            continue;
-        const int r = i / 9, c = i % 9;
-        for (int j = 0; j < 81; ++j) {
-            if (j == i || !given(j))
-                continue;
-            const int k = j / 9, l = j % 9;
-            const bool peer = k == r || l == c || (k / 3 == r / 3 && l / 3 == c / 3);
-            if (peer && at(j) == at(i))
-                return false;
-        }
-    }
-    return true;
+    // Only "1".."9" are givens: a pasted "." or "0" is a blank, never a
+    // digit that could clash with another.
+    return engine::consistent(engine::parse(puzzle));
 }
 
 int Tfrm_sol::SolveString(const QString &puzzle, QString &solution) const

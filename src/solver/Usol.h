@@ -6,8 +6,8 @@
 // clashes, has it a solution and which, and has it more than one.
 class Tfrm_sol {
 public:
-    // '0' and '*' are blanks, every other character a given; false at the
-    // first given equal to another in its row, column or box.
+    // False when two givens ("1".."9"; every other character is a blank)
+    // share a row, column or box.
     bool IsConflictFree(const QString &puzzle) const;
 
     // 0 and the least solution; or 1 when the puzzle has no blank or no
