@@ -1,125 +1,21 @@
 #include "solver/Engine.h"
 
+#include "solver/EngineState.h"
+#include "solver/EngineTables.h"
+
 #include <bit>
 
 namespace engine {
 
 namespace {
 
-struct Tables {
-    // Units: 9 rows, 9 columns, 9 boxes.
-    std::array<std::array<std::uint8_t, 9>, 27> unit{};
-    std::array<std::array<std::uint8_t, 20>, 81> peer{};
-    Tables()
-    {
-        for (int i = 0; i < 9; ++i)
-            for (int j = 0; j < 9; ++j) {
-                unit[static_cast<size_t>(i)][static_cast<size_t>(j)] = static_cast<std::uint8_t>(i * 9 + j);
-                unit[static_cast<size_t>(9 + i)][static_cast<size_t>(j)] = static_cast<std::uint8_t>(j * 9 + i);
-                const int r = (i / 3) * 3 + j / 3, c = (i % 3) * 3 + j % 3;
-                unit[static_cast<size_t>(18 + i)][static_cast<size_t>(j)] = static_cast<std::uint8_t>(r * 9 + c);
-            }
-        for (int a = 0; a < 81; ++a) {
-            int n = 0;
-            for (int b = 0; b < 81; ++b) {
-                if (a == b)
-                    continue;
-                const bool sameRow = a / 9 == b / 9, sameCol = a % 9 == b % 9;
-                const bool sameBox = (a / 27 == b / 27) && ((a % 9) / 3 == (b % 9) / 3);
-                if (sameRow || sameCol || sameBox)
-                    peer[static_cast<size_t>(a)][static_cast<size_t>(n++)] = static_cast<std::uint8_t>(b);
-            }
-        }
-    }
-};
-
-const Tables &tables()
-{
-    static const Tables t;
-    return t;
-}
-
-constexpr std::uint16_t kAll = 0x1FF;
-
-// The search state: the values and every empty cell's candidates.
-struct State {
-    Grid value{};
-    std::array<std::uint16_t, 81> cand{};
-    int empty = 0;
-
-    // Places d at i and strikes it from the peers; false on a dead peer.
-    bool place(int i, int d)
-    {
-        const std::uint16_t bit = static_cast<std::uint16_t>(1u << (d - 1));
-        value[static_cast<size_t>(i)] = static_cast<std::uint8_t>(d);
-        cand[static_cast<size_t>(i)] = 0;
-        --empty;
-        for (std::uint8_t p : tables().peer[static_cast<size_t>(i)]) {
-            std::uint16_t &c = cand[p];
-            if (c & bit) {
-                c = static_cast<std::uint16_t>(c & ~bit);
-                if (c == 0 && value[p] == 0)
-                    return false;
-            }
-        }
-        return true;
-    }
-
-    // Naked and hidden singles until nothing changes; false on a
-    // contradiction (a dead cell, or a digit with no place in a unit).
-    bool propagate()
-    {
-        bool changed = true;
-        while (changed && empty > 0) {
-            changed = false;
-            for (int i = 0; i < 81; ++i) {
-                if (value[static_cast<size_t>(i)])
-                    continue;
-                const std::uint16_t c = cand[static_cast<size_t>(i)];
-                if (c == 0)
-                    return false;
-                if ((c & (c - 1)) == 0) {
-                    if (!place(i, std::countr_zero(c) + 1))
-                        return false;
-                    changed = true;
-                }
-            }
-            for (const auto &u : tables().unit) {
-                std::uint16_t once = 0, twice = 0, placed = 0;
-                for (std::uint8_t i : u) {
-                    const std::uint16_t c = cand[i];
-                    twice |= once & c;
-                    once |= c;
-                    if (value[i])
-                        placed |= static_cast<std::uint16_t>(1u << (value[i] - 1));
-                }
-                if ((once | placed) != kAll)
-                    return false;
-                std::uint16_t single = static_cast<std::uint16_t>(once & ~twice & ~placed);
-                while (single) {
-                    const int d = std::countr_zero(single) + 1;
-                    single = static_cast<std::uint16_t>(single & (single - 1));
-                    for (std::uint8_t i : u) {
-                        if (cand[i] & (1u << (d - 1))) {
-                            if (!place(i, d))
-                                return false;
-                            changed = true;
-                            break;
-                        }
-                    }
-                }
-            }
-        }
-        return true;
-    }
-};
-
 struct Search {
     int limit;
+    bool ordered; // first empty cell (solutions in order) or fewest candidates
     Result result;
 
     // Depth-first from a propagated state; true once the limit is reached.
-    bool run(State &s)
+    bool run(const State &s)
     {
         if (s.empty == 0) {
             if (result.count == 0)
@@ -128,9 +24,7 @@ struct Search {
                 result.second = s.value;
             return ++result.count >= limit;
         }
-        int i = 0;
-        while (s.value[static_cast<size_t>(i)])
-            ++i;
+        const int i = ordered ? firstEmpty(s) : fewestCandidates(s);
         std::uint16_t c = s.cand[static_cast<size_t>(i)];
         while (c) {
             const int d = std::countr_zero(c) + 1;
@@ -141,7 +35,44 @@ struct Search {
         }
         return false;
     }
+
+    static int firstEmpty(const State &s)
+    {
+        int i = 0;
+        while (s.value[static_cast<size_t>(i)])
+            ++i;
+        return i;
+    }
+
+    static int fewestCandidates(const State &s)
+    {
+        int best = 0, fewest = 10;
+        for (int k = 0; k < 81 && fewest > 2; ++k) {
+            if (s.value[static_cast<size_t>(k)])
+                continue;
+            const int n = std::popcount(s.cand[static_cast<size_t>(k)]);
+            if (n < fewest) {
+                fewest = n;
+                best = k;
+            }
+        }
+        return best;
+    }
 };
+
+Result run(const Grid &puzzle, int limit, bool ordered)
+{
+    Search search{limit < 1 ? 1 : limit, ordered, {}};
+    if (!consistent(puzzle))
+        return search.result;
+    State s;
+    for (int i = 0; i < 81; ++i)
+        if (puzzle[static_cast<size_t>(i)] && !s.place(i, puzzle[static_cast<size_t>(i)]))
+            return search.result;
+    if (s.propagate())
+        search.run(s);
+    return search.result;
+}
 
 } // namespace
 
@@ -181,23 +112,11 @@ bool consistent(const Grid &grid)
     return true;
 }
 
-Result solve(const Grid &puzzle, int limit)
-{
-    Search search{limit < 1 ? 1 : limit, {}};
-    if (!consistent(puzzle))
-        return search.result;
-    State s;
-    s.cand.fill(kAll);
-    s.empty = 81;
-    for (int i = 0; i < 81; ++i)
-        if (puzzle[static_cast<size_t>(i)] && !s.place(i, puzzle[static_cast<size_t>(i)]))
-            return search.result;
-    if (s.propagate())
-        search.run(s);
-    return search.result;
-}
+Result solve(const Grid &puzzle, int limit) { return run(puzzle, limit, true); }
 
-int countSolutions(const QString &puzzle81, int limit) { return solve(parse(puzzle81), limit).count; }
+int count(const Grid &puzzle, int limit) { return run(puzzle, limit, false).count; }
+
+int countSolutions(const QString &puzzle81, int limit) { return count(parse(puzzle81), limit); }
 
 QString leastSolution(const QString &puzzle81)
 {

@@ -31,9 +31,15 @@ struct Result {
     Grid second{};   // the next one in the same order, when count >= 2
 };
 
-// Counts solutions up to limit (a limit below 1 counts up to 1). Clashing
-// givens count as no solution.
+// Finds solutions in ascending order up to limit (a limit below 1 counts
+// up to 1). Clashing givens count as no solution. Proving that there is no
+// further solution walks the whole tree in this order, so use count() for
+// counting.
 Result solve(const Grid &puzzle, int limit);
+
+// Number of solutions up to limit, branching on the cell with the fewest
+// candidates: much faster than solve() when the order does not matter.
+int count(const Grid &puzzle, int limit);
 
 // Exact number of solutions of a puzzle string, stopping at limit.
 int countSolutions(const QString &puzzle81, int limit);

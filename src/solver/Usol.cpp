@@ -38,13 +38,13 @@ int Tfrm_sol::CheckPuzzle(const QString &puzzle, QString &first, QString &second
         first = engine::toString(grid);
         return 1;
     }
-    const engine::Result forward = engine::solve(grid, 2);
-    if (forward.count == 0) {
+    const engine::Result least = engine::solve(grid, 1);
+    if (least.count == 0) {
         first = engine::toString(grid);
         return 1;
     }
-    first = engine::toString(forward.first);
-    if (forward.count == 1) {
+    first = engine::toString(least.first);
+    if (engine::count(grid, 2) == 1) {
         second = first;
         return 0;
     }
@@ -54,6 +54,8 @@ int Tfrm_sol::CheckPuzzle(const QString &puzzle, QString &first, QString &second
     std::reverse(turned.begin(), turned.end());
     engine::Grid backward = engine::solve(turned, 1).first;
     std::reverse(backward.begin(), backward.end());
-    second = backward != forward.first ? engine::toString(backward) : engine::toString(forward.second);
+    // Only when both orders agree does the walk on to the next solution
+    // in order pay.
+    second = engine::toString(backward != least.first ? backward : engine::solve(grid, 2).second);
     return 2;
 }

@@ -1,0 +1,149 @@
+#include "solver/EngineState.h"
+
+#include "solver/EngineTables.h"
+
+#include <bit>
+
+namespace engine {
+
+namespace {
+constexpr std::uint16_t kAll = 0x1FF;
+}
+
+State::State() { cand.fill(kAll); }
+
+bool State::strike(int i, std::uint16_t bits)
+{
+    std::uint16_t &c = cand[static_cast<std::size_t>(i)];
+    if (!(c & bits))
+        return true;
+    c = static_cast<std::uint16_t>(c & ~bits);
+    if (c == 0)
+        return false;
+    if ((c & (c - 1)) == 0)
+        pending[static_cast<std::size_t>(pendingCount++)] = static_cast<std::uint8_t>(i);
+    return true;
+}
+
+bool State::place(int i, int d)
+{
+    const std::uint16_t bit = static_cast<std::uint16_t>(1u << (d - 1));
+    if (!(cand[static_cast<std::size_t>(i)] & bit))
+        return false;
+    value[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(d);
+    cand[static_cast<std::size_t>(i)] = 0;
+    --empty;
+    for (std::uint8_t p : tables().peer[static_cast<std::size_t>(i)])
+        if (!strike(p, bit))
+            return false;
+    return true;
+}
+
+bool State::placePending()
+{
+    while (pendingCount > 0) {
+        const int i = pending[static_cast<std::size_t>(--pendingCount)];
+        if (value[static_cast<std::size_t>(i)])
+            continue;
+        const std::uint16_t c = cand[static_cast<std::size_t>(i)];
+        if (!place(i, std::countr_zero(c) + 1))
+            return false;
+    }
+    return true;
+}
+
+int State::hiddenSingles()
+{
+    int placed = 0;
+    for (const auto &u : tables().unit) {
+        std::uint16_t once = 0, twice = 0, filled = 0;
+        for (std::uint8_t i : u) {
+            const std::uint16_t c = cand[i];
+            twice |= once & c;
+            once |= c;
+            if (value[i])
+                filled |= static_cast<std::uint16_t>(1u << (value[i] - 1));
+        }
+        if ((once | filled) != kAll)
+            return -1;
+        std::uint16_t single = static_cast<std::uint16_t>(once & ~twice & ~filled);
+        while (single) {
+            const std::uint16_t bit = static_cast<std::uint16_t>(single & -single);
+            single = static_cast<std::uint16_t>(single & (single - 1));
+            for (std::uint8_t i : u)
+                if (cand[i] & bit) {
+                    // An earlier placement in this unit may have taken the
+                    // cell's only other place already; place() checks.
+                    if (!place(i, std::countr_zero(bit) + 1) || !placePending())
+                        return -1;
+                    ++placed;
+                    break;
+                }
+        }
+    }
+    return placed;
+}
+
+int State::lockedCandidates()
+{
+    const Tables &t = tables();
+    int narrowed = 0;
+    // Segment s: the three cells where line l (rows 0..8, columns 9..17)
+    // crosses box b.
+    std::array<std::uint16_t, 54> seg{};
+    for (int s = 0; s < 54; ++s) {
+        const auto &cells = t.segment[static_cast<std::size_t>(s)].cells;
+        seg[static_cast<std::size_t>(s)] = static_cast<std::uint16_t>(cand[cells[0]] | cand[cells[1]] | cand[cells[2]]);
+    }
+    for (int s = 0; s < 54; ++s) {
+        const Tables::Segment &g = t.segment[static_cast<std::size_t>(s)];
+        const std::uint16_t here = seg[static_cast<std::size_t>(s)];
+        if (!here)
+            continue;
+        const std::uint16_t restOfLine = static_cast<std::uint16_t>(seg[g.lineSiblings[0]] | seg[g.lineSiblings[1]]);
+        const std::uint16_t restOfBox = static_cast<std::uint16_t>(seg[g.boxSiblings[0]] | seg[g.boxSiblings[1]]);
+        // Claiming: in this line the digit lives only here, so not in the
+        // rest of the box; pointing: the other way round.
+        const std::uint16_t claim = static_cast<std::uint16_t>(here & ~restOfLine & restOfBox);
+        const std::uint16_t point = static_cast<std::uint16_t>(here & ~restOfBox & restOfLine);
+        if (claim)
+            for (std::uint8_t i : g.boxRest)
+                if (cand[i] & claim) {
+                    if (!strike(i, claim))
+                        return -1;
+                    ++narrowed;
+                }
+        if (point)
+            for (std::uint8_t i : g.lineRest)
+                if (cand[i] & point) {
+                    if (!strike(i, point))
+                        return -1;
+                    ++narrowed;
+                }
+        if (narrowed)
+            return narrowed; // the segment masks are stale now
+    }
+    return 0;
+}
+
+bool State::propagate()
+{
+    for (;;) {
+        if (!placePending())
+            return false;
+        if (empty == 0)
+            return true;
+        const int hidden = hiddenSingles();
+        if (hidden < 0)
+            return false;
+        if (hidden > 0)
+            continue;
+        const int locked = lockedCandidates();
+        if (locked < 0)
+            return false;
+        if (locked == 0)
+            return true;
+    }
+}
+
+} // namespace engine

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace engine {
+
+// One node of the search: the values and every empty cell's candidates as
+// nine bits, with the deductions that every solution must agree with.
+struct State {
+    std::array<std::uint8_t, 81> value{};
+    std::array<std::uint16_t, 81> cand{};
+    int empty = 81;
+
+    State();
+
+    // Places digit d (1..9) at cell i and strikes it from the peers.
+    // False on a contradiction; the state is then unusable.
+    bool place(int i, int d);
+
+    // Naked and hidden singles and locked candidates (pointing and
+    // claiming) until nothing changes. False on a contradiction: a cell
+    // without candidates or a digit without a place in a unit.
+    bool propagate();
+
+private:
+    std::array<std::uint8_t, 81> pending{}; // cells left with one candidate
+    int pendingCount = 0;
+
+    bool strike(int i, std::uint16_t bits);
+    bool placePending();
+    int hiddenSingles();      // placements made, -1 on a contradiction
+    int lockedCandidates();   // cells narrowed, -1 on a contradiction
+};
+
+} // namespace engine

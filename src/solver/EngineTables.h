@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace engine {
+
+// Fixed geometry of the 9 x 9 board, built once.
+struct Tables {
+    // Units: rows 0..8, columns 9..17, boxes 18..26.
+    std::array<std::array<std::uint8_t, 9>, 27> unit{};
+    std::array<std::array<std::uint8_t, 20>, 81> peer{};
+
+    // Where a line crosses a box: row segments 0..26 (row * 3 + stack),
+    // column segments 27..53 (27 + column * 3 + band).
+    struct Segment {
+        std::array<std::uint8_t, 3> cells{};
+        std::array<std::uint8_t, 2> lineSiblings{}; // same line, other boxes
+        std::array<std::uint8_t, 2> boxSiblings{};  // same box, other lines
+        std::array<std::uint8_t, 6> lineRest{};     // the line outside the box
+        std::array<std::uint8_t, 6> boxRest{};      // the box outside the line
+    };
+    std::array<Segment, 54> segment{};
+
+    Tables();
+};
+
+const Tables &tables();
+
+} // namespace engine
