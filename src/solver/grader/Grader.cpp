@@ -36,6 +36,7 @@ Grade gradeProper(const engine::Grid &puzzle, int ceilingLevel, engine::Grid *so
                 continue;
             progress = true;
             ++g.steps;
+            g.used |= std::uint32_t{1} << i;
             g.score += ti.weight + extra;
             if (i > static_cast<int>(g.hardest))
                 g.hardest = t;

@@ -21,6 +21,9 @@ struct Grade {
     int givens = 0;
     Technique hardest = Technique::HiddenSingle;
     int steps = 0;        // applications of techniques
+    std::uint32_t used = 0; // bit i: Technique i was applied
+
+    bool uses(Technique t) const { return (used >> static_cast<int>(t)) & 1; }
 
     // "LEVEL SCORE TECHNIQUE": level 'x' for an improper puzzle, technique
     // "beyond" when the ladder does not finish it.
