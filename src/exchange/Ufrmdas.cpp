@@ -1,0 +1,64 @@
+#include "exchange/Ufrmdas.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+#include <QVBoxLayout>
+
+TFrmdas::TFrmdas(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Frmdas"));
+    setWindowTitle(QStringLiteral("Multiple Solutions Viewer"));
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Rows of digits line up only in a fixed-pitch font.
+    Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    Button1 = new QPushButton(QStringLiteral("Close"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    connect(Button1, &QPushButton::clicked, this, &QDialog::close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Memo1);
+    layout->addWidget(Button1, 0, Qt::AlignHCenter);
+    setFixedSize(260, 460);
+}
+
+QString TFrmdas::SolutionsText(const QString &first, const QString &second)
+{
+    QStringList lines;
+    auto rows = [&](const QString &solution) {
+        for (int r = 0; r < 9; ++r)
+            lines << solution.mid(r * 9, 9);
+    };
+    lines << QStringLiteral("Solution 1:");
+    rows(first);
+    lines << QString() << QString() << QStringLiteral("Solution 2:");
+    rows(second);
+    return lines.join(QLatin1Char('\n'));
+}
+
+void TFrmdas::Fill(const QString &first, const QString &second)
+{
+    Memo1->setPlainText(SolutionsText(first, second));
+}
+
+void TFrmdas::ShowSolutions(const QString &first, const QString &second)
+{
+    Fill(first, second);
+    exec();
+}
+
+void TFrmdas::showEvent(QShowEvent *event)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
