@@ -86,12 +86,14 @@ sleep 0.3
 
 # Hints fill the open cells from the bottom right backwards.
 e2e_click $((4 + 154 + 11)) $((460 + 2 + 11)) 1
-xdotool click --repeat $(( ${#open[@]} + 2 )) --delay 30 1
-sleep 0.3
+xdotool click --repeat $(( ${#open[@]} + 2 )) --delay 40 1
+sleep 1
 e2e_shot hinted
 
-# Mode None (F1), then a left click on a given finishes the game.
-xdotool key F1
+# Mode None (its radio button this time), then a left click on a given
+# finishes the game.
+e2e_click $((433 + 8 + 6)) $((33 + 24 + 8)) 1
+sleep 0.5
 read -r r c <<<"$given"
 read -r x y < <(e2e_cell "$r" "$c")
 e2e_click "$x" "$y" 1
