@@ -40,10 +40,10 @@ QString entryFault(const QString &entry, int level)
         return QStringLiteral("the letters and digits are not a valid grid");
     if (givens < kBankMinGivens || givens > kBankMaxGivens)
         return QStringLiteral("%1 givens, not %2..%3").arg(givens).arg(kBankMinGivens).arg(kBankMaxGivens);
-    const engine::Result r = engine::solve(puzzle, 2);
-    if (r.count != 1)
-        return r.count == 0 ? QStringLiteral("no solution") : QStringLiteral("more than one solution");
-    if (r.first != solution)
+    const int count = engine::count(puzzle, 2);
+    if (count != 1)
+        return count == 0 ? QStringLiteral("no solution") : QStringLiteral("more than one solution");
+    if (engine::solve(puzzle, 1).first != solution)
         return QStringLiteral("the solution differs from the grid");
     const Grade g = gradeProper(puzzle);
     if (g.level != level)

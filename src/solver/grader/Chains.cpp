@@ -176,11 +176,16 @@ void search(const Graph &g, int maxLength, Best &best)
     }
 }
 
+// A chain of more links than this is not one a player finds by hand;
+// puzzles that need one are beyond the ladder.
+constexpr int kMaxLinks = 15;
+
 bool chain(Board &b, unsigned links, int &extra)
 {
     const Graph g = build(b, links);
-    // Short chains are cheap to find and the ones a player sees first.
-    for (int cap : {3, 5, 9, 17, INT_MAX}) {
+    // Short chains are cheap to find and the ones a player sees first;
+    // each pass keeps the shortest chain within its limit.
+    for (int cap : {3, 5, 9, kMaxLinks}) {
         Best best;
         search(g, cap, best);
         if (best.count) {

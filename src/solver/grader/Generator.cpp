@@ -119,7 +119,7 @@ engine::Grid removeClues(const engine::Grid &solution, std::uint64_t seed, int f
         if (!kept)
             continue;
         puzzle[static_cast<std::size_t>(cell)] = 0;
-        if (engine::solve(puzzle, 2).count == 1)
+        if (engine::count(puzzle, 2) == 1)
             --givens;
         else
             puzzle[static_cast<std::size_t>(cell)] = kept;

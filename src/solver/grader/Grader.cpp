@@ -2,6 +2,8 @@
 
 #include "solver/grader/Board.h"
 
+#include <algorithm>
+
 namespace grader {
 
 QString Grade::line() const
@@ -37,6 +39,7 @@ Grade gradeProper(const engine::Grid &puzzle, int ceilingLevel, engine::Grid *so
             progress = true;
             ++g.steps;
             g.used |= std::uint32_t{1} << i;
+            g.longestChain = std::max(g.longestChain, extra);
             g.score += ti.weight + extra;
             if (i > static_cast<int>(g.hardest))
                 g.hardest = t;
@@ -59,7 +62,7 @@ Grade gradeProper(const engine::Grid &puzzle, int ceilingLevel, engine::Grid *so
 
 Grade grade(const engine::Grid &puzzle)
 {
-    if (engine::solve(puzzle, 2).count != 1)
+    if (engine::count(puzzle, 2) != 1)
         return {};
     return gradeProper(puzzle);
 }

@@ -22,6 +22,7 @@ struct Grade {
     Technique hardest = Technique::HiddenSingle;
     int steps = 0;        // applications of techniques
     std::uint32_t used = 0; // bit i: Technique i was applied
+    int longestChain = 0;   // links of the longest chain applied
 
     bool uses(Technique t) const { return (used >> static_cast<int>(t)) & 1; }
 
