@@ -56,6 +56,26 @@ void BM_Load100kSteps(benchmark::State &state)
 }
 BENCHMARK(BM_Load100kSteps)->Unit(benchmark::kMillisecond);
 
+// The whole "Continue Your Last Game" on a record of 100,000 steps.
+void BM_Continue100kSteps(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    seams::setProgramDirectory(dir.path());
+    TForm1 form;
+    Tfrmstep history;
+    form.attachHistory(&history);
+    QStringList lines = longRecord();
+    lines[0] = "2 " + QString(81, '0');
+    lines[1] = QString();
+    QString error;
+    gamerecord::writeLines(dir.filePath("lastgame.dat"), lines, &error);
+    for (auto _ : state) {
+        form.Con1Click();
+        benchmark::DoNotOptimize(history.memostep.size());
+    }
+}
+BENCHMARK(BM_Continue100kSteps)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 NODALA_BENCH_MAIN()

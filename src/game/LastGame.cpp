@@ -53,9 +53,8 @@ void TForm1::LoadLastGame()
     // fail in the middle of play: such a record is not resumed at all, and
     // its steps do not enter the history.
     const QStringList steps = lines.mid(2);
-    OwnedGrid scratch;
     for (const QString &step : steps)
-        StepLineToBoard(scratch.grid(), step);
+        CheckStepLine(step);
     history_->memostep = steps;
     const QString first = lines.value(0);
     const int level = digitValue(first.isEmpty() ? QChar() : first.at(0));

@@ -20,11 +20,16 @@ QString BoardToStepLine(const CellGrid &board)
     return line;
 }
 
-void StepLineToBoard(const CellGrid &board, const QString &line)
+namespace {
+
+// Walks the 81 tokens of a step line by its reading rule, handing each
+// cell's state and value text to f. Views only: no copying per token.
+template <typename F>
+void forEachToken(const QString &line, F f)
 {
-    QString rest = line;
+    QStringView rest(line);
     for (int i = 0; i < 81; ++i) {
-        QString token;
+        QStringView token;
         const qsizetype comma = rest.indexOf(QLatin1Char(','));
         if (comma >= 0) {
             token = rest.left(comma);
@@ -32,14 +37,28 @@ void StepLineToBoard(const CellGrid &board, const QString &line)
         } else {
             token = rest.trimmed();
         }
-        CellData &c = board[i];
         const int state = digitValue(token.isEmpty() ? QChar() : token.at(0));
         // Only a damaged file holds other states; the board knows no others.
         if (state < stFixed || state > stCandidates)
             throw ConvertError(QStringLiteral("'%1' is not a valid cell state").arg(token.at(0)));
-        c.state = state;
-        c.value = token.mid(1);
+        f(i, state, token.mid(1));
     }
+}
+
+} // namespace
+
+void StepLineToBoard(const CellGrid &board, const QString &line)
+{
+    forEachToken(line, [&](int i, int state, QStringView value) {
+        CellData &c = board[i];
+        c.state = state;
+        c.value = value.toString();
+    });
+}
+
+void CheckStepLine(const QString &line)
+{
+    forEachToken(line, [](int, int, QStringView) {});
 }
 
 void Tfrmstep::ClearSteps() { memostep.clear(); }

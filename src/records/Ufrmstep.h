@@ -15,6 +15,8 @@ QString BoardToStepLine(const CellGrid &board);
 // ConvertError when a token does not start with a digit; cells before that
 // one are already set.
 void StepLineToBoard(const CellGrid &board, const QString &line);
+// Throws ConvertError exactly when StepLineToBoard would.
+void CheckStepLine(const QString &line);
 
 // The move history of the board, sampled on every tick of the clock. It
 // holds the game record that the last-game file stores.
