@@ -30,12 +30,24 @@ bool State::place(int i, int d)
     const std::uint16_t bit = static_cast<std::uint16_t>(1u << (d - 1));
     if (!(cand[static_cast<std::size_t>(i)] & bit))
         return false;
+    const Tables &t = tables();
     value[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(d);
     cand[static_cast<std::size_t>(i)] = 0;
     --empty;
-    for (std::uint8_t p : tables().peer[static_cast<std::size_t>(i)])
-        if (!strike(p, bit))
+    for (std::uint8_t u : t.unitsOf[static_cast<std::size_t>(i)])
+        unitPlaced[u] = static_cast<std::uint16_t>(unitPlaced[u] | bit);
+    // The hot loop of the whole engine: strike() inlined by hand.
+    for (std::uint8_t p : t.peer[static_cast<std::size_t>(i)]) {
+        std::uint16_t c = cand[p];
+        if (!(c & bit))
+            continue;
+        c = static_cast<std::uint16_t>(c ^ bit);
+        cand[p] = c;
+        if (c == 0)
             return false;
+        if ((c & (c - 1)) == 0)
+            pending[static_cast<std::size_t>(pendingCount++)] = p;
+    }
     return true;
 }
 
@@ -55,15 +67,16 @@ bool State::placePending()
 int State::hiddenSingles()
 {
     int placed = 0;
-    for (const auto &u : tables().unit) {
-        std::uint16_t once = 0, twice = 0, filled = 0;
+    const Tables &t = tables();
+    for (std::size_t k = 0; k < 27; ++k) {
+        const auto &u = t.unit[k];
+        std::uint16_t once = 0, twice = 0;
         for (std::uint8_t i : u) {
             const std::uint16_t c = cand[i];
             twice |= once & c;
             once |= c;
-            if (value[i])
-                filled |= static_cast<std::uint16_t>(1u << (value[i] - 1));
         }
+        const std::uint16_t filled = unitPlaced[k];
         if ((once | filled) != kAll)
             return -1;
         std::uint16_t single = static_cast<std::uint16_t>(once & ~twice & ~filled);

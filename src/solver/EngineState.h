@@ -25,6 +25,7 @@ struct State {
     bool propagate();
 
 private:
+    std::array<std::uint16_t, 27> unitPlaced{}; // digits placed in each unit
     std::array<std::uint8_t, 81> pending{}; // cells left with one candidate
     int pendingCount = 0;
 

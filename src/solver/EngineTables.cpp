@@ -43,6 +43,8 @@ Tables::Tables()
             const int r = (i / 3) * 3 + j / 3, c = (i % 3) * 3 + j % 3;
             unit[static_cast<std::size_t>(18 + i)][static_cast<std::size_t>(j)] = u8(r * 9 + c);
         }
+    for (int a = 0; a < 81; ++a)
+        unitsOf[static_cast<std::size_t>(a)] = {u8(a / 9), u8(9 + a % 9), u8(18 + (a / 27) * 3 + (a % 9) / 3)};
     for (int a = 0; a < 81; ++a) {
         int n = 0;
         for (int b = 0; b < 81; ++b) {

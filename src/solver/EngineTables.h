@@ -11,6 +11,7 @@ struct Tables {
     // Units: rows 0..8, columns 9..17, boxes 18..26.
     std::array<std::array<std::uint8_t, 9>, 27> unit{};
     std::array<std::array<std::uint8_t, 20>, 81> peer{};
+    std::array<std::array<std::uint8_t, 3>, 81> unitsOf{}; // row, column, box
 
     // Where a line crosses a box: row segments 0..26 (row * 3 + stack),
     // column segments 27..53 (27 + column * 3 + band).
