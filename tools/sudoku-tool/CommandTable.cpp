@@ -1,0 +1,20 @@
+#include "Command.h"
+
+// Each subcommand's file defines its Command; list it here.
+const Command &checkCommand();
+
+const QList<const Command *> &commands()
+{
+    static const QList<const Command *> all{
+        &checkCommand(),
+    };
+    return all;
+}
+
+const Command *findCommand(const QString &name)
+{
+    for (const Command *c : commands())
+        if (name == QLatin1String(c->name))
+            return c;
+    return nullptr;
+}
