@@ -9,8 +9,9 @@
 namespace bankcommands {
 
 // grade [FILE]: one line "LEVEL SCORE TECHNIQUE" per input line (standard
-// input without FILE); LEVEL 0..4, 5 beyond the ladder, x for a line that
-// is not a puzzle with exactly one solution.
+// input without FILE); the first 81 characters of a line are its cells.
+// LEVEL 0..4, 5 beyond the ladder, x for a line that is not a puzzle with
+// exactly one solution.
 int grade(const QStringList &args, QTextStream &in, QTextStream &out, QTextStream &err);
 
 // bank verify: re-checks every entry of the built-in bank.

@@ -1,0 +1,59 @@
+#include "Command.h"
+#include "ToolIo.h"
+#include "solver/grader/Grader.h"
+
+namespace {
+
+const char kHelp[] =
+    "usage: sudoku-tool grade [FILE]\n"
+    "\n"
+    "Grades puzzles, one per line, read from FILE or, without FILE or with\n"
+    "\"-\", from standard input, the way a player would solve them: with the\n"
+    "techniques of the difficulty ladder only, never by guessing. The first\n"
+    "81 characters of a line are the cells row by row: \"1\"..\"9\" a given,\n"
+    "any other character a blank (so bank entries grade as their puzzles).\n"
+    "\n"
+    "Prints one line per puzzle: LEVEL SCORE TECHNIQUE.\n"
+    "  LEVEL      0 Very Easy, 1 Gentle, 2 Moderate, 3 Tough, 4 Diabolical,\n"
+    "             5 beyond the ladder, x not exactly one solution\n"
+    "  SCORE      orders puzzles within a level (0 for x)\n"
+    "  TECHNIQUE  the hardest technique needed, \"beyond\" for level 5, \"-\" for x\n"
+    "\n"
+    "Exit status: 0 when every line was graded, 2 for bad usage or an\n"
+    "unreadable file.\n";
+
+int runGrade(const QStringList &args)
+{
+    QString path;
+    for (const QString &arg : args) {
+        if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-"))
+            return toolio::fail("grade", QStringLiteral("unknown option '%1' (try 'sudoku-tool help grade')").arg(arg));
+        if (!path.isNull())
+            return toolio::fail("grade", QStringLiteral("too many arguments (try 'sudoku-tool help grade')"));
+        path = arg;
+    }
+    QFile input;
+    if (!toolio::openInput("grade", path, input))
+        return ExitUsage;
+    toolio::LineReader reader(input, 81);
+    toolio::Output out;
+    QByteArray line;
+    while (reader.next(line)) {
+        engine::Grid puzzle = engine::parse(line.constData(), static_cast<std::size_t>(line.size()));
+        out.write(grader::grade(puzzle).line().toLatin1() + '\n');
+    }
+    if (reader.failed())
+        return toolio::fail("grade", QStringLiteral("error reading '%1': %2")
+                                         .arg(path.isEmpty() ? QStringLiteral("-") : path, input.errorString()));
+    if (!out.flush())
+        return toolio::fail("grade", QStringLiteral("cannot write the results"));
+    return ExitOk;
+}
+
+} // namespace
+
+const Command &gradeCommand()
+{
+    static const Command command{"grade", "grade puzzles by the techniques a player needs", kHelp, runGrade};
+    return command;
+}
