@@ -2,11 +2,15 @@
 
 // Each subcommand's file defines its Command; list it here.
 const Command &checkCommand();
+const Command &gradeCommand();
+const Command &bankCommand();
 
 const QList<const Command *> &commands()
 {
     static const QList<const Command *> all{
         &checkCommand(),
+        &gradeCommand(),
+        &bankCommand(),
     };
     return all;
 }
