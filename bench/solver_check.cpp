@@ -1,0 +1,132 @@
+// CheckPuzzle of the program's solver and of the literal reference, side by
+// side: per-puzzle median and slowest on the hard set, the whole set's
+// speed-up, and the rate on easy puzzles.
+#include "PuzzleMaker.h"
+#include "ReferenceSolver.h"
+#include "solver/Usol.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <vector>
+
+namespace {
+
+const QStringList &hardSet()
+{
+    static const QStringList set = [] {
+        QStringList out;
+        QFile f(QStringLiteral(NODALA_TEST_DATA "/hard_puzzles.txt"));
+        if (f.open(QIODevice::ReadOnly))
+            for (const QByteArray &line : f.readAll().split('\n'))
+                if (line.size() >= 81)
+                    out << QString::fromLatin1(line.left(81)).replace(QLatin1Char('.'), QLatin1Char('*'));
+        return out;
+    }();
+    return set;
+}
+
+double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+// Best of `repeats` runs of the program's CheckPuzzle on one puzzle.
+double engineSeconds(const Tfrm_sol &sol, const QString &puzzle, int repeats)
+{
+    double best = 1e9;
+    QString a, b;
+    for (int k = 0; k < repeats; ++k) {
+        const auto t0 = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(sol.CheckPuzzle(puzzle, a, b));
+        best = std::min(best, seconds(std::chrono::steady_clock::now() - t0));
+    }
+    return best;
+}
+
+void BM_CheckPuzzle_HardSet(benchmark::State &state)
+{
+    const QStringList &set = hardSet();
+    if (set.size() < 50) {
+        state.SkipWithError("hard_puzzles.txt missing");
+        return;
+    }
+    Tfrm_sol sol;
+    QString a, b;
+    for (auto _ : state)
+        for (const QString &p : set)
+            benchmark::DoNotOptimize(sol.CheckPuzzle(p, a, b));
+    std::vector<double> each;
+    for (const QString &p : set)
+        each.push_back(engineSeconds(sol, p, 5));
+    std::sort(each.begin(), each.end());
+    state.counters["puzzles"] = static_cast<double>(set.size());
+    state.counters["median_us"] = each[each.size() / 2] * 1e6;
+    state.counters["slowest_us"] = each.back() * 1e6;
+    state.SetItemsProcessed(state.iterations() * set.size());
+}
+BENCHMARK(BM_CheckPuzzle_HardSet)->Unit(benchmark::kMillisecond);
+
+// One pass of the reference over the whole set, checked against the
+// program's answers (the reference's verdict 0 stands where the program,
+// knowing more, may say 2 only for puzzles with several solutions; the
+// hard set has none).
+void BM_Reference_HardSet(benchmark::State &state)
+{
+    const QStringList &set = hardSet();
+    Tfrm_sol sol;
+    double referenceTotal = 0, engineTotal = 0, slowestReference = 0;
+    std::vector<long> guesses;
+    for (auto _ : state) {
+        guesses.clear();
+        referenceTotal = slowestReference = 0;
+        for (const QString &p : set) {
+            QString rf, rs, f, s;
+            reference::Guesses = 0;
+            const auto t0 = std::chrono::steady_clock::now();
+            const int rv = reference::CheckPuzzle(p, rf, rs);
+            const double t = seconds(std::chrono::steady_clock::now() - t0);
+            referenceTotal += t;
+            slowestReference = std::max(slowestReference, t);
+            guesses.push_back(reference::Guesses);
+            if (sol.CheckPuzzle(p, f, s) != rv || f != rf || s != rs) {
+                state.SkipWithError("the solvers disagree");
+                return;
+            }
+        }
+    }
+    for (const QString &p : set)
+        engineTotal += engineSeconds(sol, p, 5);
+    std::sort(guesses.begin(), guesses.end());
+    state.counters["reference_total_ms"] = referenceTotal * 1e3;
+    state.counters["reference_slowest_ms"] = slowestReference * 1e3;
+    state.counters["engine_total_ms"] = engineTotal * 1e3;
+    state.counters["speedup"] = referenceTotal / engineTotal;
+    state.counters["guesses_min"] = static_cast<double>(guesses.front());
+    state.counters["guesses_median"] = static_cast<double>(guesses[guesses.size() / 2]);
+}
+BENCHMARK(BM_Reference_HardSet)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Easy puzzles: random grids with 45 cells blanked, unique or not.
+void BM_CheckPuzzle_Easy(benchmark::State &state)
+{
+    std::mt19937 rng(7);
+    QStringList easy;
+    for (int i = 0; i < 1000; ++i)
+        easy << puzzlemaker::blankOut(puzzlemaker::randomGrid(rng), 45, rng);
+    Tfrm_sol sol;
+    QString a, b;
+    qsizetype i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(sol.CheckPuzzle(easy[i], a, b));
+        i = (i + 1) % easy.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CheckPuzzle_Easy)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
