@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cstring>
+
 namespace gamerecord {
 
 bool writeLines(const QString &path, const QStringList &lines, QString *error)
@@ -37,17 +39,28 @@ std::optional<QStringList> readLines(const QString &path)
     QStringList lines;
     const char *const begin = bytes.constData();
     const char *const end = begin + bytes.size();
+    // memchr scans far faster than a byte loop; remember the next CR and
+    // the next LF so each is searched for once per line.
+    auto next = [end](const char *from, char ch) {
+        const void *p = std::memchr(from, ch, static_cast<std::size_t>(end - from));
+        return p ? static_cast<const char *>(p) : end;
+    };
     const char *start = begin;
-    for (const char *p = begin; p != end; ++p) {
-        if (*p != '\r' && *p != '\n')
-            continue;
-        lines.append(QString::fromLatin1(start, p - start));
-        if (*p == '\r' && p + 1 != end && p[1] == '\n')
-            ++p;
-        start = p + 1;
+    const char *cr = next(begin, '\r');
+    const char *lf = next(begin, '\n');
+    while (start != end) {
+        const char *stop = cr < lf ? cr : lf;
+        lines.append(QString::fromLatin1(start, stop - start));
+        if (stop == end)
+            break;
+        start = stop + 1;
+        if (*stop == '\r' && start != end && *start == '\n')
+            ++start;
+        if (cr < start)
+            cr = next(start, '\r');
+        if (lf < start)
+            lf = next(start, '\n');
     }
-    if (start != end)
-        lines.append(QString::fromLatin1(start, end - start));
     return lines;
 }
 
