@@ -54,8 +54,8 @@ int Tfrm_sol::CheckPuzzle(const QString &puzzle, QString &first, QString &second
     std::reverse(turned.begin(), turned.end());
     engine::Grid backward = engine::solve(turned, 1).first;
     std::reverse(backward.begin(), backward.end());
-    // Only when both orders agree does the walk on to the next solution
-    // in order pay.
+    // When both orders agree, the second string is the next solution after
+    // the least one.
     second = engine::toString(backward != least.first ? backward : engine::solve(grid, 2).second);
     return 2;
 }

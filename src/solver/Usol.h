@@ -11,12 +11,14 @@ public:
     bool IsConflictFree(const QString &puzzle) const;
 
     // 0 and the least solution; or 1 when the puzzle has no blank or no
-    // solution, with the puzzle written back ("0" at every blank).
+    // solution (clashing givens have none), with the puzzle written back
+    // ("0" at every blank).
     int SolveString(const QString &puzzle, QString &solution) const;
 
     // 0: exactly one solution, both strings equal to it.
     // 1: clashing givens (both strings empty), no solution (first is the
-    //    puzzle with "0" at its blanks), or no blank at all.
+    //    puzzle with "0" at its blanks, second empty), or no blank at all
+    //    (first is the puzzle, second empty).
     // 2: two or more solutions. first is the least; second is the least
     //    solution compared from cell 81 backward when that differs, else
     //    the next solution after the least.

@@ -184,6 +184,11 @@ private slots:
         const QString wrong = with(kUnique, 2, QLatin1Char('2'));
         QCOMPARE(sol.SolveString(wrong, out), 1);
         QCOMPARE(out, QString(wrong).replace(QLatin1Char('*'), QLatin1Char('0')));
+        // Clashing givens have no solution; the grid is never "solved"
+        // around the clash.
+        const QString clash = with(kUnique, 10, QLatin1Char('5'));
+        QCOMPARE(sol.SolveString(clash, out), 1);
+        QCOMPARE(out, QString(clash).replace(QLatin1Char('*'), QLatin1Char('0')));
     }
 
     void isConflictFree()
