@@ -1,5 +1,6 @@
 # Helpers for driving the real game under Xvfb with xdotool.
-# Source it; set E2E_OUT (screenshots) and E2E_BIN (the game) first.
+# Source it, then call e2e_begin BUILD_DIR OUT_DIR (or set E2E_OUT and
+# start the X server yourself).
 
 
 e2e_fail() {
@@ -134,4 +135,16 @@ e2e_cell_count() {
     local x y
     read -r x y < <(e2e_cell "$2" "$3")
     e2e_count "$1" "$4" 38 38 $((x - 19)) $((y - 19))
+}
+
+# The common start of a test: screenshots into OUT_DIR, the game copied into
+# a fresh program directory ($game_dir), a private X server, and cleanup of
+# both at exit.
+e2e_begin() {
+    BUILD=$(cd "$1" && pwd)
+    E2E_OUT=$(mkdir -p "$2" && cd "$2" && pwd)
+    game_dir=$(mktemp -d)
+    cp "$BUILD/src/game/sudoku-nodala" "$game_dir/"
+    e2e_start_x
+    trap 'kill ${GAME_PID:-} 2>/dev/null || true; e2e_stop_x' EXIT
 }

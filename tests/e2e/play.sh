@@ -5,15 +5,10 @@
 #   bash tests/e2e/play.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-BUILD=$(cd "$1" && pwd)
-E2E_OUT=$(mkdir -p "$2" && cd "$2" && pwd)
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 
-game_dir=$(mktemp -d)
-cp "$BUILD/src/game/sudoku-nodala" "$game_dir/"
-e2e_start_x
-trap 'kill $GAME_PID 2>/dev/null || true; e2e_stop_x' EXIT
+e2e_begin "$1" "$2"
 e2e_start_game "$game_dir"
 e2e_locate
 
