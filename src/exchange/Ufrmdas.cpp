@@ -1,10 +1,10 @@
 #include "exchange/Ufrmdas.h"
 
+#include "periphery/Centering.h"
+
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -58,7 +58,6 @@ void TFrmdas::ShowSolutions(const QString &first, const QString &second)
 
 void TFrmdas::showEvent(QShowEvent *event)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centerOnScreen(this);
     QDialog::showEvent(event);
 }

@@ -48,6 +48,8 @@ void TForm1::FillWithSolution(const QString &s)
 
 void TForm1::tbsolveClick()
 {
+    if (!puzzleOnBoard_)
+        return;
     if (!seams::messages().ask(QStringLiteral("Are you sure you want to see the solution?")))
         return;
     const QString s = QJ1->GetSolution();
@@ -76,6 +78,9 @@ void TForm1::tbsolveClick()
 
 void TForm1::tbresignClick()
 {
+    // Without a puzzle there are no givens to go back to.
+    if (!puzzleOnBoard_)
+        return;
     if (!seams::messages().ask(QStringLiteral("Are you sure you want to reset this game to the initial state?")))
         return;
     UpdateLock lock(sd991);

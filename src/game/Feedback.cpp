@@ -52,9 +52,10 @@ void TForm1::UpdateDigitBars()
     }
     for (int d = 1; d <= 9; ++d) {
         QProgressBar *bar = ProgressBar[static_cast<size_t>(d)];
-        // The bar's range is 0..9; a board with more of one digit shows it full.
+        // The bar's range is 0..9; a board with more of one digit (a clash)
+        // shows it full, and the colour follows the position shown.
         bar->setValue(std::min(count[d], 9));
-        setBarColor(bar, count[d] == 9 ? 255 : 16711680);
+        setBarColor(bar, bar->value() == 9 ? 255 : 16711680);
     }
 }
 

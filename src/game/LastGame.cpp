@@ -39,7 +39,8 @@ void TForm1::Con1Click()
 
 void TForm1::LoadLastGame()
 {
-    if (!QFileInfo::exists(LastGamePath()) || !history_)
+    // A directory of that name is no record either.
+    if (!QFileInfo(LastGamePath()).isFile() || !history_)
         return;
     ClearGame();
     rb_none->setChecked(true);

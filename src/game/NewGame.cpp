@@ -27,6 +27,7 @@ void TForm1::ClearGame()
         cell->state = stCandidates;
         cell->value.clear();
     }
+    puzzleOnBoard_ = false;
     RecolorCells();
 }
 
@@ -58,6 +59,8 @@ void TForm1::LoadPuzzle(bool withCandidates)
                 cell->value = sd991->CandidatesOf(cell->row, cell->col);
         }
     }
+    puzzleOnBoard_ = true;
+    gamePutThisRun_ = true;
     sd991->setEnabled(true);
     WC_Label->hide();
 }

@@ -4,6 +4,7 @@
 #include "game/Icons.h"
 #include "game/QJ.h"
 #include "game/StatusLine.h"
+#include "periphery/Centering.h"
 #include "periphery/Seams.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +22,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -81,6 +84,11 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 
     pp = new QMenu(this);
     pp->setObjectName(QStringLiteral("pp"));
+    // The menu's grab swallows the leave of the cell it opened over: once
+    // it is gone, the border goes to whatever the pointer is over now.
+    connect(pp, &QMenu::aboutToHide, this, [this] {
+        QTimer::singleShot(0, this, [this] { seams::guard([this] { syncPointerBorder(); }); });
+    });
 
     // The window's size is its client area plus the menu bar, never more.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -192,7 +200,11 @@ void TForm1::buildToolBar1(QWidget *client)
     TimeLabel1->setText(QStringLiteral("0:0:0"));
     TimeLabel1->setTimerenabled(false);
     TimeLabel1->setTimeinterval(100);
-    TimeLabel1->setOnTimer([this](QObject *) { seams::guard([this] { TimeLabel1Timer(); }); });
+    // A tick that fails stops the clock before its error shows, so it cannot
+    // fail again and again behind the box.
+    TimeLabel1->setOnTimer([this](QObject *) {
+        seams::guard([this] { TimeLabel1Timer(); }, [this] { TimeLabel1->setTimerenabled(false); });
+    });
     {
         QFont f;
         f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
@@ -265,8 +277,13 @@ void TForm1::buildCandidatePanel(QWidget *client)
     auto radio = [this](const char *name, const QString &caption, int y, const QString &help) {
         auto *rb = new QRadioButton(caption, GroupBox1);
         rb->setObjectName(QString::fromLatin1(name));
-        rb->setGeometry(8, y, 84, 17);
+        rb->setGeometry(8, y, 82, 17);
         rb->setFocusPolicy(Qt::NoFocus);
+        // The fallback faces are wider than the window's own: a slightly
+        // narrowed face keeps "Only one  (F3)" inside the box's frame.
+        QFont narrow = rb->font();
+        narrow.setStretch(85);
+        rb->setFont(narrow);
         setHelp(rb, help);
         connect(rb, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
@@ -411,7 +428,22 @@ void TForm1::FormCreate()
     }
 }
 
-void TForm1::FormClose() { SaveLastGame(); }
+void TForm1::FormClose()
+{
+    // A run that never put a game on the board keeps the last game for the
+    // next one to continue.
+    if (gamePutThisRun_ || !QFileInfo::exists(LastGamePath()))
+        SaveLastGame();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        centerOnScreen(this);
+    }
+}
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
@@ -464,6 +496,10 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         seams::guard([&] { handled = FormKeyDown(key->key(), key->modifiers()); });
         return handled;
     }
+    case QEvent::EnabledChange:
+        if (watched == sd991)
+            syncPointerBorder();
+        break;
     case QEvent::Enter: {
         const QVariant help = watched->property(kHelpProperty);
         if (help.isValid())
@@ -487,10 +523,33 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 }
 
 
+void TForm1::setPointerBorder(Tmousepanel *panel)
+{
+    if (panel == bordered_)
+        return;
+    if (bordered_)
+        bordered_->setSingleBorder(false);
+    bordered_ = panel;
+    if (panel)
+        panel->setSingleBorder(true);
+}
+
+void TForm1::syncPointerBorder()
+{
+    Tmousepanel *under = nullptr;
+    if (sd991->isEnabled() && isVisible()) {
+        auto *panel = qobject_cast<Tmousepanel *>(QApplication::widgetAt(QCursor::pos()));
+        if (panel && TPicNode::cellOf(panel) && sd991->isAncestorOf(panel) && panel->isVisible())
+            under = panel;
+    }
+    setPointerBorder(under);
+}
+
 void TForm1::CellMouseEnter(QObject *sender)
 {
-    if (auto *panel = qobject_cast<Tmousepanel *>(sender))
-        panel->setSingleBorder(true);
+    auto *panel = qobject_cast<Tmousepanel *>(sender);
+    if (panel && sd991->isEnabled())
+        setPointerBorder(panel);
     auto *cell = qobject_cast<TPicNode *>(sender);
     if (!cell) {
         ShowHelpText(QStringLiteral(
@@ -521,8 +580,8 @@ void TForm1::CellMouseEnter(QObject *sender)
 
 void TForm1::CellMouseLeave(QObject *sender)
 {
-    if (auto *panel = qobject_cast<Tmousepanel *>(sender))
-        panel->setSingleBorder(false);
+    if (sender == bordered_)
+        setPointerBorder(nullptr);
 }
 
 void TForm1::TimeLabel1Timer()

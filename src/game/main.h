@@ -4,6 +4,7 @@
 #include "board/TimeLabel.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -140,6 +141,13 @@ public:
     // The cell the popup menu is open over.
     TPicNode *popupCell() const { return popupCell_; }
 
+    // True while a puzzle is on the board (dealt, continued or imported).
+    bool puzzleOnBoard() const { return puzzleOnBoard_; }
+    // The single-line border goes to the cell or mark under the pointer,
+    // or nowhere when the board is disabled or the pointer is elsewhere.
+    void syncPointerBorder();
+    Tmousepanel *borderedPanel() const { return bordered_; }
+
     // Commands.
     void NewGameClick(int level);
     void PrintableBoardClick();
@@ -164,6 +172,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -180,7 +189,15 @@ private:
     void stepButton(void (Tfrmstep::*step)());
     void setPopupOnCells(const std::function<bool(TPicNode *)> &carries);
 
+    void setPointerBorder(Tmousepanel *panel);
+
     bool closed_ = false;
+    bool centred_ = false;
+    bool puzzleOnBoard_ = false;
+    // Whether closing may replace "lastgame.dat": only once this run has
+    // put a game on the board, so opening and closing keeps the last game.
+    bool gamePutThisRun_ = false;
+    QPointer<Tmousepanel> bordered_;
     TPicNode *popupCell_ = nullptr;
     Tfrmstep *history_ = nullptr;
 };

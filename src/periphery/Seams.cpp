@@ -70,14 +70,45 @@ void setProgramDirectory(const QString &dir)
 } // namespace seams
 
 namespace seams {
-void guard(const std::function<void()> &handler)
+
+namespace {
+bool errorBoxOpen = false;
+
+void showError(const QString &text)
 {
+    // A fault that repeats while its box is open (a timer, a repaint) must
+    // not stack boxes until the program is unusable.
+    if (errorBoxOpen)
+        return;
+    errorBoxOpen = true;
+    try {
+        messages().error(text);
+    } catch (...) {
+    }
+    errorBoxOpen = false;
+}
+} // namespace
+
+void guard(const std::function<void()> &handler, const std::function<void()> &onFailure)
+{
+    QString text;
     try {
         handler();
+        return;
     } catch (const std::exception &e) {
-        messages().error(QString::fromUtf8(e.what()));
+        text = QString::fromUtf8(e.what());
     } catch (...) {
-        messages().error(QStringLiteral("An unexpected error occurred."));
+        text = QStringLiteral("An unexpected error occurred.");
     }
+    if (onFailure) {
+        try {
+            onFailure();
+        } catch (...) {
+        }
+    }
+    showError(text);
 }
+
+bool errorShowing() { return errorBoxOpen; }
+
 } // namespace seams

@@ -66,7 +66,11 @@ void setProgramDirectory(const QString &dir);
 } // namespace seams
 
 namespace seams {
-// Runs one event handler. An exception that escapes it shows the standard
-// error box with its text; the handler stops there and the program goes on.
-void guard(const std::function<void()> &handler);
+// Runs one event handler. An exception that escapes it runs onFailure, if
+// given, then shows the standard error box with its text; the handler stops
+// there and the program goes on. While one error box is open no other
+// opens: a failure meanwhile is dropped.
+void guard(const std::function<void()> &handler, const std::function<void()> &onFailure = {});
+// True while guard's error box is open.
+bool errorShowing();
 } // namespace seams

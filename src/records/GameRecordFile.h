@@ -16,6 +16,27 @@ inline constexpr const char *kFileName = "lastgame.dat";
 // the last good one. On failure returns false and sets error to the reason.
 bool writeLines(const QString &path, const QStringList &lines, QString *error);
 
+// The steps of an atomic replacement. Each reports its own failure, so a
+// failed write or flush is never followed by the commit.
+class AtomicSink {
+public:
+    virtual ~AtomicSink() = default;
+    virtual bool open() = 0;
+    // Writes every byte or fails.
+    virtual bool write(const QByteArray &bytes) = 0;
+    // Puts the written bytes on the device.
+    virtual bool flush() = 0;
+    // Replaces the target with what was written.
+    virtual bool commit() = 0;
+    // Drops what was written; the target stays as it was.
+    virtual void cancel() = 0;
+    virtual QString errorString() const = 0;
+};
+
+// Runs open, write, flush and commit in turn; on the first failure cancels,
+// sets error and returns false.
+bool writeBytes(AtomicSink &sink, const QByteArray &bytes, QString *error);
+
 // Reads the whole file and splits it at CR LF, LF or CR. Nothing when the
 // file cannot be read or is implausibly large for a game record.
 std::optional<QStringList> readLines(const QString &path);

@@ -22,11 +22,26 @@ QString BoardToStepLine(const CellGrid &board)
 
 namespace {
 
+// A value the board can hold: at most nine of the digits 1..9.
+void checkValue(QStringView value)
+{
+    if (value.size() > 9)
+        throw ConvertError(QStringLiteral("A cell holds more than nine digits"));
+    for (const QChar ch : value)
+        if (ch < QLatin1Char('1') || ch > QLatin1Char('9'))
+            throw ConvertError(QStringLiteral("'%1' is not a digit of a cell").arg(ch));
+}
+
 // Walks the 81 tokens of a step line by its reading rule, handing each
 // cell's state and value text to f. Views only: no copying per token.
 template <typename F>
-void forEachToken(const QString &line, F f)
+void forEachToken(const QString &line, bool strict, F f)
 {
+    // Within these limits a line that runs out of commas early may repeat
+    // its final token; beyond them it is damage, and repeating a huge token
+    // 81 times would only multiply it.
+    if (strict && line.size() > kMaxStepLineLength)
+        throw ConvertError(QStringLiteral("A step line is longer than %1 characters").arg(kMaxStepLineLength));
     QStringView rest(line);
     for (int i = 0; i < 81; ++i) {
         QStringView token;
@@ -41,7 +56,10 @@ void forEachToken(const QString &line, F f)
         // Only a damaged file holds other states; the board knows no others.
         if (state < stFixed || state > stCandidates)
             throw ConvertError(QStringLiteral("'%1' is not a valid cell state").arg(token.at(0)));
-        f(i, state, token.mid(1));
+        const QStringView value = token.mid(1);
+        if (strict)
+            checkValue(value);
+        f(i, state, value);
     }
 }
 
@@ -49,7 +67,7 @@ void forEachToken(const QString &line, F f)
 
 void StepLineToBoard(const CellGrid &board, const QString &line)
 {
-    forEachToken(line, [&](int i, int state, QStringView value) {
+    forEachToken(line, false, [&](int i, int state, QStringView value) {
         CellData &c = board[i];
         c.state = state;
         c.value = value.toString();
@@ -58,7 +76,7 @@ void StepLineToBoard(const CellGrid &board, const QString &line)
 
 void CheckStepLine(const QString &line)
 {
-    forEachToken(line, [](int, int, QStringView) {});
+    forEachToken(line, true, [](int, int, QStringView) {});
 }
 
 void Tfrmstep::ClearSteps() { memostep.clear(); }

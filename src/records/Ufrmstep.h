@@ -9,13 +9,19 @@
 
 // Step lines: the whole board as 81 comma-separated tokens, each the
 // cell's state digit followed by its value.
+// The longest line a board can produce: 81 tokens of a state and nine
+// digits, and 80 commas.
+inline constexpr int kMaxStepLineLength = 890;
 QString BoardToStepLine(const CellGrid &board);
 // Sets state and value of all 81 cells from a step line. When the line runs
 // out of commas, every remaining cell takes its final token. Throws
-// ConvertError when a token does not start with a digit; cells before that
-// one are already set.
+// ConvertError when a token does not start with a state digit (1..3); cells
+// before that one are already set.
 void StepLineToBoard(const CellGrid &board, const QString &line);
-// Throws ConvertError exactly when StepLineToBoard would.
+// Throws ConvertError when StepLineToBoard would, and also for what only
+// damage makes: a line longer than kMaxStepLineLength, or a value of more
+// than nine characters or with anything but the digits 1..9. A record is
+// resumed only when every step passes.
 void CheckStepLine(const QString &line);
 
 // The move history of the board, sampled on every tick of the clock. It

@@ -193,6 +193,19 @@ private slots:
         QCOMPARE(g.steps->memostep.size(), 1);
         QCOMPARE(g.form->QJ1->GetSolution(), QString(fixture::kSolution));
     }
+
+    void restartAndSolutionNeedAPuzzle()
+    {
+        Game g;
+        g.messages.answers = {true, true};
+        g.form->tbresignClick();
+        g.form->tbsolveClick();
+        QVERIFY(g.messages.asked.isEmpty());
+        QVERIFY(!g.form->sd991->isEnabled());
+        QVERIFY(!g.form->TimeLabel1->timerenabled());
+        for (int i = 0; i < 81; ++i)
+            QVERIFY(!g.form->sd991->cellAt(i)->errflag);
+    }
 };
 
 QTEST_MAIN(TestCommands)

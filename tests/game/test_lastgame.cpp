@@ -127,6 +127,37 @@ private slots:
         const QString before = BoardToStepLine(g.form->sd991->grid());
         g.form->Con1Click();
         QCOMPARE(BoardToStepLine(g.form->sd991->grid()), before);
+        // A directory of that name is no file either.
+        QVERIFY(QDir(g.dir.path()).mkdir("lastgame.dat"));
+        g.form->Con1Click();
+        QCOMPARE(BoardToStepLine(g.form->sd991->grid()), before);
+        QVERIFY(g.form->sd991->isEnabled());
+        QVERIFY(QDir(g.dir.path()).rmdir("lastgame.dat"));
+    }
+
+    void openingAndClosingKeepsTheLastGame()
+    {
+        Game g;
+        g.deal();
+        g.close();
+        const QByteArray saved = contents(path(g));
+        QVERIFY(saved.size() > 200);
+        // A run that deals nothing, or only fails to continue a record,
+        // leaves it for the next run.
+        g.open();
+        g.close();
+        QCOMPARE(contents(path(g)), saved);
+        g.open();
+        g.form->ClearGame();
+        g.close();
+        QCOMPARE(contents(path(g)), saved);
+        // A run that plays replaces it.
+        g.open();
+        g.form->Con1Click();
+        g.form->CellMouseDown(g.cell(1, 2), Qt::LeftButton);
+        g.form->TimeLabel1Timer();
+        g.close();
+        QVERIFY(contents(path(g)) != saved);
     }
 
     void damagedRecordsFailQuietly_data()
@@ -141,6 +172,13 @@ private slots:
         QTest::newRow("state 0") << "1 " + QByteArray(81, '0') + "\r\n\r\n" + "01" + QByteArray(",3").repeated(80);
         QTest::newRow("binary") << QByteArray("\x00\xff\r\x01\n\x80", 6);
         QTest::newRow("one huge line") << QByteArray(4 * 1024 * 1024, '7');
+        // Valid header, then steps that would blow up if repeated per cell.
+        const QByteArray head = "1 " + QByteArray(81, '0') + "\r\n\r\n";
+        QTest::newRow("1 MB step without commas") << head + "3" + QByteArray(1024 * 1024, '1') + "\r\n";
+        QTest::newRow("step of 891 characters") << head + "11" + QByteArray(",3").repeated(80) + QByteArray(729, ',') + "\r\n";
+        QTest::newRow("value of ten digits") << head + "31234567891" + QByteArray(",3").repeated(80) + "\r\n";
+        QTest::newRow("value with a 0") << head + "310" + QByteArray(",3").repeated(80) + "\r\n";
+        QTest::newRow("value with a letter") << head + "31a" + QByteArray(",3").repeated(80) + "\r\n";
     }
     void damagedRecordsFailQuietly()
     {

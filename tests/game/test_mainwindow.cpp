@@ -221,10 +221,15 @@ private slots:
     void pointerOverCells()
     {
         TPicNode *cell = form->sd991->Cell(2, 2);
-        // Before any game every cell is fixed: no help, but the border shows.
+        // Before any game every cell is fixed and the board disabled: no
+        // help and no border.
+        sendEnter(cell);
+        QVERIFY(!cell->singleBorder());
+        QVERIFY(form->sb1->panelText().isEmpty());
+        sendLeave(cell);
+        form->sd991->setEnabled(true);
         sendEnter(cell);
         QVERIFY(cell->singleBorder());
-        QVERIFY(form->sb1->panelText().isEmpty());
         sendLeave(cell);
         QVERIFY(!cell->singleBorder());
 
@@ -330,6 +335,34 @@ private slots:
         form->Visit1->trigger();
         QCOMPARE(shell.opened.size(), 1);
         QVERIFY(form->Visit1->text().endsWith(shell.opened.first()));
+    }
+
+    void opensCentred()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QPoint off = form->frameGeometry().center() - form->screen()->availableGeometry().center();
+        QVERIFY2(off.manhattanLength() <= 2, qPrintable(QString("%1,%2").arg(off.x()).arg(off.y())));
+    }
+
+    // Every caption fits its control, and every control stays inside the
+    // frame of the box that holds it.
+    void captionsFit()
+    {
+        for (QWidget *w : form->centralWidget()->findChildren<QWidget *>()) {
+            QString text;
+            if (auto *b = qobject_cast<QAbstractButton *>(w))
+                text = b->text();
+            else if (auto *l = qobject_cast<QLabel *>(w))
+                text = l->text();
+            if (text.isEmpty())
+                continue;
+            const QString name = w->objectName() + " \"" + text + "\"";
+            QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(name + " is cut"));
+            if (auto *box = qobject_cast<QGroupBox *>(w->parentWidget()))
+                QVERIFY2(box->contentsRect().adjusted(1, 0, -1, 0).contains(w->geometry()),
+                         qPrintable(name + " touches the frame"));
+        }
     }
 };
 

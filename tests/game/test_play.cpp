@@ -384,6 +384,44 @@ private slots:
         QCOMPARE(form->TimeLabel1->MS() % 100, 0);
         QVERIFY(form->TimeLabel1->text().startsWith("0:0:"));
     }
+
+    void clashOfTenShowsFullAndRed()
+    {
+        position({{9, 9}});
+        cell(9, 9)->state = stBigNumber;
+        cell(9, 9)->value = QStringLiteral("5");
+        form->UpdateDigitBars();
+        QCOMPARE(form->ProgressBar[5]->value(), 9);
+        QCOMPARE(form->ProgressBar[5]->property("TColor").toInt(), 255);
+    }
+
+    void pointerBorderFollowsThePointer()
+    {
+        position({{1, 5}, {5, 5}});
+        form->rb_all->setChecked(true);
+        TPicNode *c = cell(1, 5);
+        // The pointer left the cell while the menu held the grab, so the
+        // cell never heard of it.
+        QCursor::setPos(form->mapToGlobal(QPoint(520, 300)));
+        QCoreApplication::processEvents();
+        form->CellMouseEnter(c);
+        QVERIFY(c->singleBorder());
+        form->ppPopup(c);
+        form->pp->popup(QCursor::pos());
+        form->pp->hide();
+        QTRY_COMPARE(form->borderedPanel(), nullptr);
+        QVERIFY(!c->singleBorder());
+        for (int k = 1; k <= 9; ++k)
+            QVERIFY(!c->marks[static_cast<size_t>(k)]->singleBorder());
+
+        // A disabled board shows none, and disabling it takes it away.
+        form->CellMouseEnter(cell(5, 5));
+        QVERIFY(cell(5, 5)->singleBorder());
+        form->sd991->setEnabled(false);
+        QVERIFY(!cell(5, 5)->singleBorder());
+        form->CellMouseEnter(cell(5, 5));
+        QVERIFY(!cell(5, 5)->singleBorder());
+    }
 };
 
 QTEST_MAIN(TestPlay)

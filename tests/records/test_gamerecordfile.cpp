@@ -1,8 +1,11 @@
 // Writing and reading the game record file.
 #include "records/GameRecordFile.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,6 +17,32 @@ QByteArray contents(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A sink that fails at one named step and records the steps it ran.
+class FailingSink final : public AtomicSink {
+public:
+    explicit FailingSink(QString failAt) : failAt_(std::move(failAt)) {}
+    QStringList ran;
+    bool open() override { return step("open"); }
+    bool write(const QByteArray &) override { return step("write"); }
+    bool flush() override { return step("flush"); }
+    bool commit() override { return step("commit"); }
+    void cancel() override { ran << "cancel"; }
+    QString errorString() const override { return "No space left on device"; }
+
+private:
+    bool step(const QString &name)
+    {
+        ran << name;
+        return name != failAt_;
+    }
+    QString failAt_;
+};
+
+bool run(const QString &command)
+{
+    return QProcess::execute("sh", {"-c", command + " >/dev/null 2>&1"}) == 0;
 }
 
 void put(const QString &path, const QByteArray &bytes)
@@ -90,6 +119,45 @@ private slots:
         QString error;
         QVERIFY(writeLines(path(), lines, &error));
         QCOMPARE(readLines(path()).value(), lines);
+    }
+
+    void aFailedStepIsNeverCommitted_data()
+    {
+        QTest::addColumn<QString>("failAt");
+        QTest::addColumn<QStringList>("ran");
+        QTest::newRow("open") << "open" << QStringList{"open", "cancel"};
+        QTest::newRow("write") << "write" << QStringList{"open", "write", "cancel"};
+        QTest::newRow("flush") << "flush" << QStringList{"open", "write", "flush", "cancel"};
+        QTest::newRow("commit") << "commit" << QStringList{"open", "write", "flush", "commit", "cancel"};
+    }
+    void aFailedStepIsNeverCommitted()
+    {
+        QFETCH(QString, failAt);
+        QFETCH(QStringList, ran);
+        FailingSink sink(failAt);
+        QString error;
+        QVERIFY(!writeBytes(sink, "x\r\n", &error));
+        QCOMPARE(sink.ran, ran);
+        QCOMPARE(error, QString("No space left on device"));
+    }
+
+    // A real full file system, where the test may mount one (as root).
+    void fullDiskKeepsThePreviousFile()
+    {
+        QTemporaryDir mount;
+        if (geteuid() != 0 || !run("mount -t tmpfs -o size=64k tmpfs " + mount.path()))
+            QSKIP("cannot mount a small file system here");
+        const QString target = mount.filePath(kFileName);
+        QString error;
+        QVERIFY(writeLines(target, {"good"}, &error));
+        // Leave one 4 KiB page free, then write a 9.9 KB record.
+        run("dd if=/dev/zero of=" + mount.filePath("fill") + " bs=4096 count=14");
+        const bool written = writeLines(target, QStringList(60, QString(163, '1')), &error);
+        const QByteArray kept = contents(target);
+        run("umount " + mount.path());
+        QVERIFY(!written);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(kept, QByteArray("good\r\n"));
     }
 };
 
