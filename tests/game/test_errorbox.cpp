@@ -19,6 +19,22 @@ public:
     }
 };
 
+// An error box that, while open, lets another failing handler run (as a
+// timer or a repaint would under a modal box).
+class ReenteringMessages final : public seams::Messages {
+public:
+    ReenteringMessages() { seams::setMessages(this); }
+    ~ReenteringMessages() override { seams::setMessages(nullptr); }
+    QStringList errors;
+    bool ask(const QString &) override { return false; }
+    void report(const QString &) override {}
+    void error(const QString &text) override
+    {
+        errors << text;
+        seams::guard([] { digitValue(QChar('y')); });
+    }
+};
+
 } // namespace
 
 class TestErrorBox : public QObject {
@@ -53,6 +69,23 @@ private slots:
         QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
         button.click();
         QCOMPARE(clicks, 1);
+    }
+
+    void oneErrorBoxAtATime()
+    {
+        ReenteringMessages messages;
+        bool stopped = false;
+        seams::guard([] { digitValue(QChar('x')); },
+                     [&] {
+                         QVERIFY(messages.errors.isEmpty()); // before the box
+                         stopped = true;
+                     });
+        QVERIFY(stopped);
+        QCOMPARE(messages.errors, QStringList{"'x' is not a valid integer value"});
+        QVERIFY(!seams::errorShowing());
+        // Once it is closed the next failure shows again.
+        seams::guard([] { digitValue(QChar('z')); });
+        QCOMPARE(messages.errors.size(), 2);
     }
 };
 
