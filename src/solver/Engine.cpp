@@ -72,8 +72,8 @@ struct Search {
 Result run(const Grid &puzzle, int limit, bool ordered)
 {
     Search search{limit < 1 ? 1 : limit, ordered, {}};
-    if (!consistent(puzzle))
-        return search.result;
+    // Clashing givens fail here: the second of two equal digits finds its
+    // candidate struck by the first.
     State s;
     for (int i = 0; i < 81; ++i)
         if (puzzle[static_cast<size_t>(i)] && !s.place(i, puzzle[static_cast<size_t>(i)]))

@@ -135,10 +135,10 @@ int State::lockedCandidates()
                         return -1;
                     ++narrowed;
                 }
-        if (narrowed)
-            return narrowed; // the segment masks are stale now
     }
-    return 0;
+    // Masks taken before a strike in this pass hold more than the cells
+    // do now; that only hides deductions, it never makes a wrong one.
+    return narrowed;
 }
 
 bool State::propagate()
