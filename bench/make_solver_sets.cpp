@@ -184,7 +184,7 @@ int main(int argc, char **argv)
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
     const int candidates = argc > 2 ? std::max(100, std::atoi(argv[2])) : 5000;
-    const int climbed = 120, climbSteps = argc > 3 ? std::atoi(argv[3]) : 150;
+    const int climbed = 120, climbSteps = argc > 3 ? std::atoi(argv[3]) : 20000;
     std::mt19937 rng(95);
     Plain naive;
 
