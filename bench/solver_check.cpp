@@ -1,6 +1,6 @@
 // CheckPuzzle of the program's solver and of the literal reference, side by
-// side: per-puzzle median and slowest on the hard set, the whole set's
-// speed-up, and the rate on easy puzzles.
+// side: per-puzzle median and slowest on the hard sets, the hard set's
+// speed-up over the reference, and the rate on easy puzzles.
 #include "PuzzleMaker.h"
 #include "ReferenceSolver.h"
 #include "solver/Usol.h"
@@ -17,17 +17,21 @@
 
 namespace {
 
+// One puzzle per line, '.' or any other non-digit a blank.
+QStringList loadSet(const QString &path)
+{
+    QStringList out;
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly))
+        for (const QByteArray &line : f.readAll().split('\n'))
+            if (line.size() >= 81)
+                out << QString::fromLatin1(line.left(81)).replace(QLatin1Char('.'), QLatin1Char('*'));
+    return out;
+}
+
 const QStringList &hardSet()
 {
-    static const QStringList set = [] {
-        QStringList out;
-        QFile f(QStringLiteral(NODALA_TEST_DATA "/hard_puzzles.txt"));
-        if (f.open(QIODevice::ReadOnly))
-            for (const QByteArray &line : f.readAll().split('\n'))
-                if (line.size() >= 81)
-                    out << QString::fromLatin1(line.left(81)).replace(QLatin1Char('.'), QLatin1Char('*'));
-        return out;
-    }();
+    static const QStringList set = loadSet(QStringLiteral(NODALA_TEST_DATA "/hard_puzzles.txt"));
     return set;
 }
 
@@ -46,11 +50,12 @@ double engineSeconds(const Tfrm_sol &sol, const QString &puzzle, int repeats)
     return best;
 }
 
-void BM_CheckPuzzle_HardSet(benchmark::State &state)
+// CheckPuzzle over a whole set; the counters give the per-puzzle median
+// and slowest (best of five runs each).
+void checkSet(benchmark::State &state, const QStringList &set)
 {
-    const QStringList &set = hardSet();
     if (set.size() < 50) {
-        state.SkipWithError("hard_puzzles.txt missing");
+        state.SkipWithError("puzzle set missing");
         return;
     }
     Tfrm_sol sol;
@@ -67,7 +72,29 @@ void BM_CheckPuzzle_HardSet(benchmark::State &state)
     state.counters["slowest_us"] = each.back() * 1e6;
     state.SetItemsProcessed(state.iterations() * set.size());
 }
+
+// tests/data/hard_puzzles.txt: seventy hard puzzles, twelve of them without
+// a solution.
+void BM_CheckPuzzle_HardSet(benchmark::State &state) { checkSet(state, hardSet()); }
 BENCHMARK(BM_CheckPuzzle_HardSet)->Unit(benchmark::kMillisecond);
+
+// bench/data (written by make_solver_sets with its defaults): the 95
+// hardest of 5000 random minimal puzzles after hill-climbing the hardest,
+// and 95 of them with one given changed so that there is no solution, where
+// the proof takes the most search.
+void BM_CheckPuzzle_Gen95Hard(benchmark::State &state)
+{
+    static const QStringList set = loadSet(QStringLiteral(NODALA_BENCH_DATA "/gen95_hard.txt"));
+    checkSet(state, set);
+}
+BENCHMARK(BM_CheckPuzzle_Gen95Hard)->Unit(benchmark::kMillisecond);
+
+void BM_CheckPuzzle_Gen95Refute(benchmark::State &state)
+{
+    static const QStringList set = loadSet(QStringLiteral(NODALA_BENCH_DATA "/gen95_refute.txt"));
+    checkSet(state, set);
+}
+BENCHMARK(BM_CheckPuzzle_Gen95Refute)->Unit(benchmark::kMillisecond);
 
 // One pass of the reference over the whole set, checked against the
 // program's answers (the reference's verdict 0 stands where the program,

@@ -9,6 +9,15 @@ namespace engine {
 
 namespace {
 
+// Candidates per mask. Without a popcount instruction in the baseline
+// target, std::popcount is a library call; this table is one load.
+constexpr std::array<std::uint8_t, 512> kCandidates = [] {
+    std::array<std::uint8_t, 512> t{};
+    for (std::size_t m = 1; m < t.size(); ++m)
+        t[m] = static_cast<std::uint8_t>(t[m >> 1] + (m & 1));
+    return t;
+}();
+
 struct Search {
     int limit;
     bool ordered; // first empty cell (solutions in order) or fewest candidates
@@ -50,7 +59,7 @@ struct Search {
         for (int k = 0; k < 81 && fewest > 2; ++k) {
             if (s.value[static_cast<size_t>(k)])
                 continue;
-            const int n = std::popcount(s.cand[static_cast<size_t>(k)]);
+            const int n = kCandidates[s.cand[static_cast<size_t>(k)]];
             if (n < fewest) {
                 fewest = n;
                 best = k;
@@ -63,8 +72,8 @@ struct Search {
 Result run(const Grid &puzzle, int limit, bool ordered)
 {
     Search search{limit < 1 ? 1 : limit, ordered, {}};
-    if (!consistent(puzzle))
-        return search.result;
+    // Clashing givens fail here: the second of two equal digits finds its
+    // candidate struck by the first.
     State s;
     for (int i = 0; i < 81; ++i)
         if (puzzle[static_cast<size_t>(i)] && !s.place(i, puzzle[static_cast<size_t>(i)]))
@@ -115,6 +124,8 @@ bool consistent(const Grid &grid)
 Result solve(const Grid &puzzle, int limit) { return run(puzzle, limit, true); }
 
 int count(const Grid &puzzle, int limit) { return run(puzzle, limit, false).count; }
+
+Result find(const Grid &puzzle, int limit) { return run(puzzle, limit, false); }
 
 int countSolutions(const QString &puzzle81, int limit) { return count(parse(puzzle81), limit); }
 

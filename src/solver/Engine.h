@@ -41,6 +41,10 @@ Result solve(const Grid &puzzle, int limit);
 // candidates: much faster than solve() when the order does not matter.
 int count(const Grid &puzzle, int limit);
 
+// As count(), keeping the first two solutions met; they are in no
+// particular order, so the least only when there is exactly one.
+Result find(const Grid &puzzle, int limit);
+
 // Exact number of solutions of a puzzle string, stopping at limit.
 int countSolutions(const QString &puzzle81, int limit);
 

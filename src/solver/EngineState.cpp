@@ -36,19 +36,21 @@ bool State::place(int i, int d)
     --empty;
     for (std::uint8_t u : t.unitsOf[static_cast<std::size_t>(i)])
         unitPlaced[u] = static_cast<std::uint16_t>(unitPlaced[u] | bit);
-    // The hot loop of the whole engine: strike() inlined by hand.
+    // The hot loop of the whole engine, without branches: placed cells
+    // have no candidates, so they are never struck or queued.
+    bool emptied = false;
+    int queued = pendingCount;
     for (std::uint8_t p : t.peer[static_cast<std::size_t>(i)]) {
-        std::uint16_t c = cand[p];
-        if (!(c & bit))
-            continue;
-        c = static_cast<std::uint16_t>(c ^ bit);
-        cand[p] = c;
-        if (c == 0)
-            return false;
-        if ((c & (c - 1)) == 0)
-            pending[static_cast<std::size_t>(pendingCount++)] = p;
+        const std::uint16_t c = cand[p];
+        const std::uint16_t left = static_cast<std::uint16_t>(c & ~bit);
+        cand[p] = left;
+        const bool hit = c != left;
+        emptied |= hit & (left == 0);
+        pending[static_cast<std::size_t>(queued)] = p;
+        queued += hit & ((left & (left - 1)) == 0);
     }
-    return true;
+    pendingCount = queued;
+    return !emptied;
 }
 
 bool State::placePending()
@@ -133,10 +135,10 @@ int State::lockedCandidates()
                         return -1;
                     ++narrowed;
                 }
-        if (narrowed)
-            return narrowed; // the segment masks are stale now
     }
-    return 0;
+    // Masks taken before a strike in this pass hold more than the cells
+    // do now; that only hides deductions, it never makes a wrong one.
+    return narrowed;
 }
 
 bool State::propagate()

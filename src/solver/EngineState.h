@@ -14,6 +14,13 @@ struct State {
     int empty = 81;
 
     State();
+    // A branch copies the board; the pending list is empty between steps,
+    // so it is not copied.
+    State(const State &other)
+        : value(other.value), cand(other.cand), empty(other.empty), unitPlaced(other.unitPlaced)
+    {
+    }
+    State &operator=(const State &) = delete;
 
     // Places digit d (1..9) at cell i and strikes it from the peers.
     // False on a contradiction; the state is then unusable.
@@ -26,7 +33,10 @@ struct State {
 
 private:
     std::array<std::uint16_t, 27> unitPlaced{}; // digits placed in each unit
-    std::array<std::uint8_t, 81> pending{}; // cells left with one candidate
+    // Cells left with one candidate. A cell is queued when it gets down to
+    // one and again when it loses that one; the place() that empties a
+    // cell fails, so 81 + 20 entries are the most there can be.
+    std::array<std::uint8_t, 104> pending;
     int pendingCount = 0;
 
     bool strike(int i, std::uint16_t bits);

@@ -4,10 +4,10 @@ namespace engine {
 
 namespace {
 
-std::uint8_t u8(int v) { return static_cast<std::uint8_t>(v); }
+constexpr std::uint8_t u8(int v) { return static_cast<std::uint8_t>(v); }
 
 // Row segment (r, stack) when column is false, else column segment (c, band).
-void buildSegment(Tables::Segment &g, bool column, int line, int part)
+constexpr void buildSegment(Tables::Segment &g, bool column, int line, int part)
 {
     auto cellAt = [&](int along, int across) { return column ? along * 9 + across : across * 9 + along; };
     const int base = column ? 27 : 0;
@@ -34,7 +34,7 @@ void buildSegment(Tables::Segment &g, bool column, int line, int part)
 
 } // namespace
 
-Tables::Tables()
+constexpr Tables::Tables()
 {
     for (int i = 0; i < 9; ++i)
         for (int j = 0; j < 9; ++j) {
@@ -63,10 +63,6 @@ Tables::Tables()
         }
 }
 
-const Tables &tables()
-{
-    static const Tables t;
-    return t;
-}
+constinit const Tables kTables;
 
 } // namespace engine

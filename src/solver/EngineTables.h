@@ -24,9 +24,12 @@ struct Tables {
     };
     std::array<Segment, 54> segment{};
 
-    Tables();
+    constexpr Tables();
 };
 
-const Tables &tables();
+// Built at compile time, so reading it needs no start-up guard.
+extern const Tables kTables;
+
+inline const Tables &tables() { return kTables; }
 
 } // namespace engine

@@ -38,16 +38,19 @@ int Tfrm_sol::CheckPuzzle(const QString &puzzle, QString &first, QString &second
         first = engine::toString(grid);
         return 1;
     }
-    const engine::Result least = engine::solve(grid, 1);
-    if (least.count == 0) {
+    // Counting is much cheaper than the ordered search and a unique
+    // puzzle's only solution is its least; order matters only with two.
+    const engine::Result found = engine::find(grid, 2);
+    if (found.count == 0) {
         first = engine::toString(grid);
         return 1;
     }
-    first = engine::toString(least.first);
-    if (engine::count(grid, 2) == 1) {
-        second = first;
+    if (found.count == 1) {
+        first = second = engine::toString(found.first);
         return 0;
     }
+    const engine::Result least = engine::solve(grid, 1);
+    first = engine::toString(least.first);
     // The board turned by 180 degrees: its least solution, turned back, is
     // the least solution compared from cell 81 backward.
     engine::Grid turned = grid;

@@ -214,6 +214,37 @@ private slots:
         QCOMPARE(engine::leastSolution(kUnique), kUniqueSolution);
         QCOMPARE(engine::leastSolution(with(kUnique, 2, QLatin1Char('2'))), QString());
     }
+
+    // Deep searches: the verdict comes from the count, which meets the
+    // solution in its own order; it must still be the least one.
+    void hardPuzzlesAgreeWithTheOrderedSearch()
+    {
+        QFile f(QStringLiteral(NODALA_TEST_DATA "/hard_puzzles.txt"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        Tfrm_sol sol;
+        int unique = 0, unsolvable = 0;
+        for (const QByteArray &line : f.readAll().split('\n')) {
+            if (line.size() < 81)
+                continue;
+            const QString puzzle = QString::fromLatin1(line.left(81));
+            const QString least = engine::leastSolution(puzzle);
+            QString first, second;
+            const int v = sol.CheckPuzzle(puzzle, first, second);
+            if (least.isEmpty()) {
+                ++unsolvable;
+                QCOMPARE(v, 1);
+                QCOMPARE(first, QString(puzzle).replace(QLatin1Char('.'), QLatin1Char('0')));
+                QVERIFY(second.isEmpty());
+            } else {
+                ++unique;
+                QCOMPARE(v, 0);
+                QCOMPARE(first, least);
+                QCOMPARE(second, least);
+            }
+        }
+        QCOMPARE(unique + unsolvable, 70);
+        QVERIFY(unsolvable > 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSolver)
