@@ -1,6 +1,7 @@
 // Building the main window, and the refresh of a full board.
 #include "BenchMain.h"
 
+#include "game/Windows.h"
 #include "game/main.h"
 #include "periphery/Seams.h"
 
@@ -14,8 +15,9 @@ void BM_ConstructMainWindow(benchmark::State &state)
 {
     QTemporaryDir dir;
     seams::setProgramDirectory(dir.path());
+    const Windows others; // construction reaches none of them
     for (auto _ : state) {
-        TForm1 form;
+        TForm1 form(others);
         benchmark::DoNotOptimize(form.sd991);
     }
 }

@@ -3,7 +3,7 @@
 
 #include "game/DigitPad.h"
 #include "game/Ufrmtk.h"
-#include "game/Windows.h"
+#include "support/GameDriver.h"
 #include "game/main.h"
 #include "periphery/Seams.h"
 #include "records/Ufrmstep.h"
@@ -13,19 +13,7 @@
 
 namespace {
 
-struct Window {
-    QTemporaryDir dir;
-    std::unique_ptr<TForm1> form;
-    Tfrmstep steps;
-    Window()
-    {
-        seams::setProgramDirectory(dir.path());
-        form = std::make_unique<TForm1>();
-        form->attachHistory(&steps);
-        if (!frmtk)
-            frmtk = new Tfrmtk;
-    }
-};
+using Window = fixture::Game;
 
 void BM_CellMouseDownModeAll(benchmark::State &state)
 {

@@ -1,7 +1,7 @@
 // A clock tick on an unchanged board, and a long history through the file.
 #include "BenchMain.h"
 
-#include "game/main.h"
+#include "support/GameDriver.h"
 #include "periphery/Seams.h"
 #include "records/GameRecordFile.h"
 #include "records/Ufrmstep.h"
@@ -12,11 +12,8 @@ namespace {
 
 void BM_TickUnchangedBoard(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    seams::setProgramDirectory(dir.path());
-    TForm1 form;
-    Tfrmstep history;
-    form.attachHistory(&history);
+    fixture::Game game;
+    TForm1 &form = *game.form;
     for (int i = 0; i < 81; ++i) {
         form.sd991->cellAt(i)->state = stCandidates;
         form.sd991->cellAt(i)->value = "123456789"; // the longest step line
@@ -59,11 +56,9 @@ BENCHMARK(BM_Load100kSteps)->Unit(benchmark::kMillisecond);
 // The whole "Continue Your Last Game" on a record of 100,000 steps.
 void BM_Continue100kSteps(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    seams::setProgramDirectory(dir.path());
-    TForm1 form;
-    Tfrmstep history;
-    form.attachHistory(&history);
+    fixture::Game game;
+    TForm1 &form = *game.form;
+    const QTemporaryDir &dir = game.dir;
     QStringList lines = longRecord();
     lines[0] = "2 " + QString(81, '0');
     lines[1] = QString();
@@ -71,7 +66,7 @@ void BM_Continue100kSteps(benchmark::State &state)
     gamerecord::writeLines(dir.filePath("lastgame.dat"), lines, &error);
     for (auto _ : state) {
         form.Con1Click();
-        benchmark::DoNotOptimize(history.memostep.size());
+        benchmark::DoNotOptimize(game.steps->memostep.size());
     }
 }
 BENCHMARK(BM_Continue100kSteps)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,7 @@
 #include "board/PICSD33.h"
 
+#include "board/BoardPlaces.h"
+
 #include "board/BoardLogic.h"
 
 #include <QPalette>
@@ -23,7 +25,7 @@ TPICSD33::TPICSD33(QWidget *parent) : QWidget(parent)
             grid_.set(i, cell);
         }
     }
-    resize(422, 422);
+    resize(boardplaces::kBoardSize, boardplaces::kBoardSize);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
@@ -35,7 +37,7 @@ TPICSD33::TPICSD33(QWidget *parent) : QWidget(parent)
 
 int TPICSD33::CellEdge(int c)
 {
-    return (c - 1) * 46 + 2 + (c > 3 ? 2 : 0) + (c > 6 ? 2 : 0);
+    return boardplaces::cellEdge(c);
 }
 
 int TPICSD33::BoxOf(int row, int col) const { return boardlogic::boxOf(row, col); }

@@ -1,8 +1,10 @@
 #include "board/PicNode.h"
 
+#include "board/BoardPlaces.h"
+
 TPicNode::TPicNode(QWidget *parent) : Tmousepanel(parent)
 {
-    resize(46, 46);
+    resize(boardplaces::kCellSize, boardplaces::kCellSize);
     setCaption(QStringLiteral(" "));
     static const int edge[3] = {2, 16, 30};
     for (int k = 1; k <= 9; ++k) {

@@ -1,4 +1,5 @@
 // Hint, solution and restart.
+#include "exchange/Ufrmdas.h"
 #include "game/DigitPad.h"
 #include "game/QJ.h"
 #include "game/UpdateLock.h"
@@ -64,15 +65,14 @@ void TForm1::tbsolveClick()
         puzzle += cell->state == stFixed ? cell->value : QStringLiteral("*");
     }
     QString first, second;
-    const int verdict = frm_sol->CheckPuzzle(puzzle, first, second);
+    const int verdict = w_.frm_sol->CheckPuzzle(puzzle, first, second);
     if (verdict == 0) {
         FillWithSolution(first);
     } else if (verdict == 1) {
         seams::messages().report(QStringLiteral("Puzzle is not solvable"));
     } else {
         seams::messages().report(QStringLiteral("This Puzzle has at least two solutions,Press OK to view it."));
-        if (ShowSolutions)
-            ShowSolutions(first, second);
+        w_.Frmdas->ShowSolutions(first, second);
     }
 }
 

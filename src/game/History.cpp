@@ -1,60 +1,48 @@
 // The main window's side of the move history: sampling, the step buttons.
 #include "game/UpdateLock.h"
+#include "game/Windows.h"
 #include "game/main.h"
 #include "records/Ufrmstep.h"
 
 #include <QRadioButton>
 #include <QToolButton>
 
-void TForm1::attachHistory(Tfrmstep *history)
+void TForm1::ShowStep()
 {
-    history_ = history;
-    if (!history_)
-        return;
-    history_->board = sd991->grid();
-    history_->OnShowStep = [this] {
-        sd991->CheckConflicts();
-        if (rb_none->isChecked()) {
-            sd991->ShowNone();
-            if (SelectedDigit() == 0)
-                SetDigitButtons(1);
-            HighlightDigit();
-        } else if (rb_all->isChecked()) {
-            sd991->ShowAll();
-        } else if (rb_one->isChecked()) {
-            sd991->ShowOnly(SelectedDigit());
-        }
-    };
+    sd991->CheckConflicts();
+    if (rb_none->isChecked()) {
+        sd991->ShowNone();
+        if (SelectedDigit() == 0)
+            SetDigitButtons(1);
+        HighlightDigit();
+    } else if (rb_all->isChecked()) {
+        sd991->ShowAll();
+    } else if (rb_one->isChecked()) {
+        sd991->ShowOnly(SelectedDigit());
+    }
 }
 
-void TForm1::ResetSteps()
-{
-    if (history_)
-        history_->ResetSteps();
-}
+void TForm1::ResetSteps() { w_.frmstep->ResetSteps(); }
 
-void TForm1::RecordStep()
-{
-    if (history_)
-        history_->RecordStep();
-}
+void TForm1::RecordStep() { w_.frmstep->RecordStep(); }
 
 void TForm1::UpdateStepButtons()
 {
-    if (!history_)
-        return;
-    tbback->setEnabled(!history_->AtFirstStep());
+    const Tfrmstep *history = w_.frmstep;
+    tbback->setEnabled(!history->AtFirstStep());
     tbfirst->setEnabled(tbback->isEnabled());
-    tbnext->setEnabled(!history_->AtLastStep());
+    tbnext->setEnabled(!history->AtLastStep());
     tblast->setEnabled(tbnext->isEnabled());
 }
 
 void TForm1::stepButton(void (Tfrmstep::*step)())
 {
-    if (!history_ || history_->memostep.isEmpty())
+    Tfrmstep *history = w_.frmstep;
+    // The buttons are disabled then; a call from elsewhere finds no step.
+    if (history->memostep.isEmpty())
         return;
     UpdateLock lock(sd991);
-    (history_->*step)();
+    (history->*step)();
     UpdateStepButtons();
     HighlightDigit();
     RefreshColors();

@@ -1,6 +1,7 @@
 // The game on the board across runs: "lastgame.dat".
 #include "board/Digits.h"
 #include "game/DigitPad.h"
+#include "game/Levels.h"
 #include "game/QJ.h"
 #include "game/Windows.h"
 #include "game/main.h"
@@ -19,8 +20,7 @@ void TForm1::SaveLastGame()
     QStringList lines;
     lines << QString::number(sd991->nd) + QLatin1Char(' ') + sd991->GivensString();
     lines << QJ1->GetSolution();
-    if (history_)
-        lines += history_->memostep;
+    lines += w_.frmstep->memostep;
     QString error;
     if (!gamerecord::writeLines(LastGamePath(), lines, &error))
         seams::messages().report(QStringLiteral("The game could not be saved to \"%1\": %2")
@@ -40,12 +40,13 @@ void TForm1::Con1Click()
 void TForm1::LoadLastGame()
 {
     // A directory of that name is no record either.
-    if (!QFileInfo(LastGamePath()).isFile() || !history_)
+    if (!QFileInfo(LastGamePath()).isFile())
         return;
+    Tfrmstep *history = w_.frmstep;
     ClearGame();
     rb_none->setChecked(true);
     digitPad->setDown(1);
-    history_->ClearSteps();
+    history->ClearSteps();
     const std::optional<QStringList> read = gamerecord::readLines(LastGamePath());
     if (!read)
         throw ConvertError(QStringLiteral("The last game cannot be read."));
@@ -56,13 +57,13 @@ void TForm1::LoadLastGame()
     const QStringList steps = lines.mid(2);
     for (const QString &step : steps)
         CheckStepLine(step);
-    history_->memostep = steps;
+    history->memostep = steps;
     const QString first = lines.value(0);
     const int level = digitValue(first.isEmpty() ? QChar() : first.at(0));
     QJ1->SetGivens(first.mid(2));
     QJ1->SetSolution(lines.value(1));
-    history_->curstep = static_cast<int>(history_->memostep.size()) - 1;
-    StepLineToBoard(sd991->grid(), history_->memostep.value(history_->curstep));
+    history->curstep = static_cast<int>(history->memostep.size()) - 1;
+    StepLineToBoard(sd991->grid(), history->memostep.value(history->curstep));
     for (int i = 0; i < 81; ++i) {
         TPicNode *cell = sd991->cellAt(i);
         cell->state = QJ1->node(cell->row, cell->col).given == 1 ? stFixed : stCandidates;
@@ -77,7 +78,7 @@ void TForm1::LoadLastGame()
     sd991->nd = level;
     sd991->HideMarks();
     if (level >= 0 && level <= 5)
-        ndtxt->setText(LevelCaption(level));
+        ndtxt->setText(levels::caption(level));
     tblastClick();
     TimeLabel1->setTimerenabled(true);
     TimeLabel1->setMS(0);

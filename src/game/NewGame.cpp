@@ -1,6 +1,7 @@
 // New games: clearing the board, dealing from the bank, putting a puzzle on
 // the board.
 #include "game/DigitPad.h"
+#include "game/Levels.h"
 #include "game/QJ.h"
 #include "game/Ufrmtk.h"
 #include "game/UpdateLock.h"
@@ -10,14 +11,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QToolButton>
-
-QString TForm1::LevelCaption(int level)
-{
-    static const char *const names[6] = {"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical", "Unknown"};
-    if (level < 0 || level > 5)
-        return QString();
-    return QStringLiteral("  Level:") + QString::fromLatin1(names[level]);
-}
 
 void TForm1::ClearGame()
 {
@@ -33,8 +26,7 @@ void TForm1::ClearGame()
 
 void TForm1::DealFromBank(int level)
 {
-    if (frmtk)
-        frmtk->DealFromBank(level, *QJ1);
+    w_.frmtk->DealFromBank(level, *QJ1);
 }
 
 void TForm1::LoadPuzzle(bool withCandidates)
@@ -72,7 +64,7 @@ void TForm1::NewGameClick(int level)
     rb_none->setChecked(true);
     digitPad->setDown(1);
     DealFromBank(level);
-    ndtxt->setText(LevelCaption(level));
+    ndtxt->setText(levels::caption(level));
     LoadPuzzle(true);
     UpdateDigitBars();
     disnote1Click();

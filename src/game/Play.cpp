@@ -190,7 +190,7 @@ void TForm1::BuildCandidateMenu(const QString &list)
     auto add = [this](const QString &caption, const QString &code) {
         QAction *a = pp->addAction(caption);
         a->setStatusTip(code); // the action code travels in the item's hint
-        connect(a, &QAction::triggered, this, [this, a] { seams::guard([this, a] { CandidateMenuClick(a); }); });
+        seams::connectGuarded(a, &QAction::triggered, this, [this, a] { CandidateMenuClick(a); });
     };
     for (int d = 1; d <= 9; ++d)
         if (!list.contains(QString::number(d)))

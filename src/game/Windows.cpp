@@ -1,39 +1,37 @@
 #include "game/Windows.h"
 
-#include "game/main.h"
 #include "exchange/Ufrmdas.h"
 #include "game/Ufrmtk.h"
+#include "game/main.h"
 #include "records/Ufrmstep.h"
 #include "solver/Usol.h"
 
-TForm1 *Form1 = nullptr;
-Tfrmstep *frmstep = nullptr;
-Tfrmtk *frmtk = nullptr;
-Tfrm_sol *frm_sol = nullptr;
-TFrmdas *Frmdas = nullptr;
-
-void createWindows()
+namespace {
+template <typename T, typename... Args>
+T *make(std::unique_ptr<T> &slot, Args &&...args)
 {
-    // The main window comes first: it is the application's main window.
-    Form1 = new TForm1;
-    frmstep = new Tfrmstep;
-    Form1->attachHistory(frmstep);
-    frmtk = new Tfrmtk;
-    frm_sol = new Tfrm_sol;
-    Frmdas = new TFrmdas;
-    Form1->ShowSolutions = [](const QString &first, const QString &second) { Frmdas->ShowSolutions(first, second); };
+    slot = std::make_unique<T>(std::forward<Args>(args)...);
+    return slot.get();
+}
+} // namespace
+
+Program::Program()
+{
+    windows_.Form1 = make(form1_, windows_);
+    windows_.frmstep = make(frmstep_);
+    windows_.frmtk = make(frmtk_);
+    windows_.frm_sol = make(frmSol_);
+    windows_.Frmdas = make(frmdas_);
+
+    // The history samples and shows the main board.
+    frmstep_->board = form1_->sd991->grid();
+    frmstep_->OnShowStep = [form = form1_.get()] { form->ShowStep(); };
 }
 
-void destroyWindows()
+Program::~Program()
 {
-    delete Frmdas;
-    Frmdas = nullptr;
-    delete Form1;
-    Form1 = nullptr;
-    delete frm_sol;
-    frm_sol = nullptr;
-    delete frmtk;
-    frmtk = nullptr;
-    delete frmstep;
-    frmstep = nullptr;
+    // The main window closes (and saves through the history) before the
+    // windows it uses go.
+    frmdas_.reset();
+    form1_.reset();
 }

@@ -1,18 +1,43 @@
 #pragma once
 
+#include <memory>
+
 class TForm1;
 class Tfrmstep;
 class Tfrmtk;
 class Tfrm_sol;
 class TFrmdas;
 
-// The windows that live for the whole program, each created once, in
-// order, by createWindows and reached through its program-wide pointer.
-extern TForm1 *Form1;
-extern Tfrmstep *frmstep;
-extern Tfrmtk *frmtk;
-extern Tfrm_sol *frm_sol;
-extern TFrmdas *Frmdas;
+// The windows that live for the whole program, each created once. The main
+// window and every dialog receive this struct and reach each other through
+// it; once the Program is built no member is null.
+struct Windows {
+    TForm1 *Form1 = nullptr;
+    Tfrmstep *frmstep = nullptr;
+    Tfrmtk *frmtk = nullptr;
+    Tfrm_sol *frm_sol = nullptr;
+    TFrmdas *Frmdas = nullptr;
+};
 
-void createWindows();
-void destroyWindows();
+// Creates the windows in their documented order (the main window first: it
+// is the application's main window) and wires them together; destroys them
+// in reverse. A new window is one member above and one line in the
+// constructor.
+class Program {
+public:
+    Program();
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    const Windows &windows() const { return windows_; }
+    TForm1 &mainWindow() const { return *windows_.Form1; }
+
+private:
+    Windows windows_;
+    std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<Tfrmstep> frmstep_;
+    std::unique_ptr<Tfrmtk> frmtk_;
+    std::unique_ptr<Tfrm_sol> frmSol_;
+    std::unique_ptr<TFrmdas> frmdas_;
+};

@@ -2,6 +2,8 @@
 
 #include "game/DigitPad.h"
 #include "game/Icons.h"
+#include "game/Layout.h"
+#include "game/Levels.h"
 #include "game/QJ.h"
 #include "game/StatusLine.h"
 #include "periphery/Centering.h"
@@ -39,9 +41,24 @@ void separator(QWidget *bar, int x, int height)
     line->setGeometry(x + 3, 2, 2, height - 4);
 }
 
+// Applies a control's place from the layout table.
+void place(QWidget *w, const char *name)
+{
+    const layout::Place *p = layout::find(name);
+    Q_ASSERT(p);
+    int x = p->x, y = p->y;
+    // Places inside a bordered panel count from inside its border.
+    if (p->parent == "Panel1") {
+        x += layout::kPanelBorder;
+        y += layout::kPanelBorder;
+    }
+    w->setGeometry(x, y, p->width, p->height);
+    w->setObjectName(QString::fromLatin1(name));
+}
+
 } // namespace
 
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+TForm1::TForm1(const Windows &windows, QWidget *parent) : QMainWindow(parent), w_(windows)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Sudoku Nodala v3.0"));
@@ -60,7 +77,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(532, 509);
+    client->setFixedSize(layout::kClientWidth, layout::kClientHeight);
     setCentralWidget(client);
     clearsHelp(client);
 
@@ -71,16 +88,14 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     buildToolBar2(client);
 
     WC_Label = new QLabel(QStringLiteral("Puzzle Solved"), client);
-    WC_Label->setObjectName(QStringLiteral("WC_Label"));
+    place(WC_Label, "WC_Label");
     QFont bold = WC_Label->font();
     bold.setBold(true);
     WC_Label->setFont(bold);
-    WC_Label->setGeometry(360, 465, 105, 19);
     WC_Label->hide();
 
     sb1 = new StatusLine(client);
-    sb1->setObjectName(QStringLiteral("sb1"));
-    sb1->setGeometry(0, 509 - 19, 532, 19);
+    place(sb1, "sb1");
 
     pp = new QMenu(this);
     pp->setObjectName(QStringLiteral("pp"));
@@ -99,104 +114,133 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 
 TForm1::~TForm1() { delete QJ1; }
 
-QToolButton *TForm1::toolButton(QWidget *bar, const char *name, const QString &hint, const QString &icon, int x,
-                                int y)
-{
-    auto *b = new QToolButton(bar);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setIcon(loadIcon(icon));
-    b->setIconSize(QSize(16, 16));
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setToolTip(hint);
-    b->setGeometry(x, y, 23, 22);
-    setHelp(b, hint);
-    return b;
-}
+// A handler of the main window: a command, or a new game of a level.
+struct ControlHandler {
+    void (TForm1::*command)() = nullptr;
+    int level = -1;
+    void operator()(TForm1 &f) const
+    {
+        if (command)
+            (f.*command)();
+        else
+            f.NewGameClick(level);
+    }
+};
+
+struct MenuItemSpec {
+    QAction *TForm1::*field;
+    const char *name;
+    const char *caption; // "-" for a separator
+    ControlHandler handler;
+};
+
+struct MenuSpec {
+    QMenu *TForm1::*field;
+    const char *name;
+    const char *caption;
+    std::initializer_list<MenuItemSpec> items;
+};
+
+struct ButtonSpec {
+    QToolButton *TForm1::*field;
+    const char *name;
+    const char *hint;
+    const char *icon;
+    ControlHandler handler;
+};
+
 
 void TForm1::buildMenus()
 {
-    QMenuBar *bar = menuBar();
-    auto item = [this](QMenu *menu, const char *name, const QString &caption, void (TForm1::*handler)()) {
-        QAction *a = menu->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        if (handler)
-            connect(a, &QAction::triggered, this, [this, handler] { seams::guard([this, handler] { (this->*handler)(); }); });
-        return a;
+    const MenuSpec menus[] = {
+        {&TForm1::File1, "File1", "&File",
+         {{&TForm1::PrintableBoard1, "PrintableBoard1", "Printable Board", {&TForm1::PrintableBoardClick}},
+          {&TForm1::ImportSudoku1, "ImportSudoku1", "&Import or Create Sudoku", {&TForm1::ImportClick}},
+          {&TForm1::N5, "N5", "-", {}},
+          {&TForm1::Con1, "Con1", "Continue Your Last Game", {&TForm1::ContinueClick}},
+          {&TForm1::N18, "N18", "-", {}},
+          {&TForm1::Exit1, "Exit1", "&Exit", {&TForm1::Exit1Click}}}},
+        {&TForm1::N10, "N10", "New Game",
+         {{&TForm1::VeryEasy1, "VeryEasy1", levels::kNames[0], {nullptr, 0}},
+          {&TForm1::N11, "N11", levels::kNames[1], {nullptr, 1}},
+          {&TForm1::N12, "N12", levels::kNames[2], {nullptr, 2}},
+          {&TForm1::N13, "N13", levels::kNames[3], {nullptr, 3}},
+          {&TForm1::N14, "N14", levels::kNames[4], {nullptr, 4}}}},
+        {&TForm1::ools1, "ools1", "Tools",
+         {{&TForm1::appearance1, "appearance1", "Appearance", {&TForm1::AppearanceClick}},
+          {&TForm1::CopyPuzzleToClipboard1, "CopyPuzzleToClipboard1", "Copy Puzzle To Clipboard",
+           {&TForm1::CopyClick}}}},
+        {&TForm1::N7, "N7", "Help",
+         {{&TForm1::CheckNewVersion1, "CheckNewVersion1", "Check New Version", {&TForm1::CheckNewVersionClick}},
+          // A tick item that only toggles itself.
+          {&TForm1::AutoCheckNewVersion1, "AutoCheckNewVersion1", "Auto Check New Version", {}},
+          {&TForm1::Visit1, "Visit1", nullptr, {&TForm1::VisitClick}},
+          {&TForm1::N9, "N9", "-", {}},
+          {&TForm1::About1, "About1", "&About SudokuNodala", {&TForm1::AboutClick}}}},
     };
-    auto sep = [](QMenu *menu, const char *name) {
-        QAction *a = menu->addSeparator();
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-
-    File1 = bar->addMenu(QStringLiteral("&File"));
-    File1->setObjectName(QStringLiteral("File1"));
-    PrintableBoard1 = item(File1, "PrintableBoard1", QStringLiteral("Printable Board"), &TForm1::PrintableBoardClick);
-    ImportSudoku1 = item(File1, "ImportSudoku1", QStringLiteral("&Import or Create Sudoku"), &TForm1::ImportClick);
-    N5 = sep(File1, "N5");
-    Con1 = item(File1, "Con1", QStringLiteral("Continue Your Last Game"), &TForm1::ContinueClick);
-    N18 = sep(File1, "N18");
-    Exit1 = item(File1, "Exit1", QStringLiteral("&Exit"), nullptr);
-    connect(Exit1, &QAction::triggered, this, &QWidget::close);
-
-    N10 = bar->addMenu(QStringLiteral("New Game"));
-    N10->setObjectName(QStringLiteral("N10"));
-    const char *levelNames[5] = {"VeryEasy1", "N11", "N12", "N13", "N14"};
-    const char *levelCaptions[5] = {"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical"};
-    QAction **levelItems[5] = {&VeryEasy1, &N11, &N12, &N13, &N14};
-    for (int level = 0; level < 5; ++level) {
-        QAction *a = item(N10, levelNames[level], QString::fromLatin1(levelCaptions[level]), nullptr);
-        connect(a, &QAction::triggered, this, [this, level] { seams::guard([this, level] { NewGameClick(level); }); });
-        *levelItems[level] = a;
+    for (const MenuSpec &m : menus) {
+        QMenu *menu = menuBar()->addMenu(QString::fromLatin1(m.caption));
+        menu->setObjectName(QString::fromLatin1(m.name));
+        this->*m.field = menu;
+        for (const MenuItemSpec &item : m.items) {
+            QAction *a = nullptr;
+            if (item.caption && QLatin1String(item.caption) == QLatin1String("-"))
+                a = menu->addSeparator();
+            else
+                a = menu->addAction(item.caption ? QString::fromLatin1(item.caption)
+                                                 : QStringLiteral("Visit ") + QString::fromLatin1(kMakerSite));
+            a->setObjectName(QString::fromLatin1(item.name));
+            this->*item.field = a;
+            if (item.handler.command || item.handler.level >= 0)
+                seams::connectGuarded(a, &QAction::triggered, this, [this, h = item.handler] { h(*this); });
+        }
     }
-
-    ools1 = bar->addMenu(QStringLiteral("Tools"));
-    ools1->setObjectName(QStringLiteral("ools1"));
-    appearance1 = item(ools1, "appearance1", QStringLiteral("Appearance"), &TForm1::AppearanceClick);
-    CopyPuzzleToClipboard1 =
-        item(ools1, "CopyPuzzleToClipboard1", QStringLiteral("Copy Puzzle To Clipboard"), &TForm1::CopyClick);
-
-    N7 = bar->addMenu(QStringLiteral("Help"));
-    N7->setObjectName(QStringLiteral("N7"));
-    CheckNewVersion1 = item(N7, "CheckNewVersion1", QStringLiteral("Check New Version"), &TForm1::CheckNewVersionClick);
-    AutoCheckNewVersion1 = item(N7, "AutoCheckNewVersion1", QStringLiteral("Auto Check New Version"), nullptr);
     AutoCheckNewVersion1->setCheckable(true);
-    Visit1 = item(N7, "Visit1", QStringLiteral("Visit ") + QString::fromLatin1(kMakerSite), &TForm1::VisitClick);
-    N9 = sep(N7, "N9");
-    About1 = item(N7, "About1", QStringLiteral("&About SudokuNodala"), &TForm1::AboutClick);
+}
+
+void TForm1::buildButtons(QWidget *bar, std::initializer_list<ButtonSpec> buttons)
+{
+    for (const ButtonSpec &spec : buttons) {
+        auto *b = new QToolButton(bar);
+        place(b, spec.name);
+        b->setIcon(loadIcon(QString::fromLatin1(spec.icon)));
+        b->setIconSize(QSize(16, 16));
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        // A level's button is named after its level.
+        const QString hint = spec.hint ? QString::fromLatin1(spec.hint)
+                                       : QStringLiteral("Create Sudoku:") + QString::fromLatin1(levels::kNames[spec.handler.level]);
+        b->setToolTip(hint);
+        setHelp(b, hint);
+        this->*spec.field = b;
+        seams::connectGuarded(b, &QToolButton::clicked, this, [this, h = spec.handler] { h(*this); });
+    }
+    for (const layout::Gap &gap : layout::kSeparators)
+        if (gap.bar == bar->objectName().toStdString())
+            separator(bar, gap.x, 26);
 }
 
 void TForm1::buildToolBar1(QWidget *client)
 {
     ToolBar1 = new QFrame(client);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setGeometry(0, 0, 532, 35);
+    place(ToolBar1, "ToolBar1");
     clearsHelp(ToolBar1);
-    auto click = [this](QToolButton *b, auto handler) {
-        connect(b, &QToolButton::clicked, this, [this, handler] { seams::guard([this, handler] { handler(this); }); });
-    };
-
-    // Buttons 23 wide from an indent of 8, with 8-pixel separators.
-    ToolButton12 = toolButton(ToolBar1, "ToolButton12", QStringLiteral("Printable Board"), QStringLiteral("print"), 8, 2);
-    ToolButton4 = toolButton(ToolBar1, "ToolButton4", QStringLiteral("Import or Create Sudoku"),
-                             QStringLiteral("import"), 31, 2);
-    separator(ToolBar1, 54, 26);
-    const char *names[5] = {"ToolButton11", "ToolButton5", "ToolButton6", "ToolButton7", "ToolButton8"};
-    const char *levels[5] = {"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical"};
-    QToolButton **levelButtons[5] = {&ToolButton11, &ToolButton5, &ToolButton6, &ToolButton7, &ToolButton8};
-    for (int level = 0; level < 5; ++level) {
-        QToolButton *b = toolButton(ToolBar1, names[level],
-                                    QStringLiteral("Create Sudoku:") + QString::fromLatin1(levels[level]),
-                                    QStringLiteral("level%1").arg(level), 62 + 23 * level, 2);
-        connect(b, &QToolButton::clicked, this, [this, level] { seams::guard([this, level] { NewGameClick(level); }); });
-        *levelButtons[level] = b;
-    }
-    separator(ToolBar1, 177, 26);
+    buildButtons(ToolBar1,
+                 {
+                     {&TForm1::ToolButton12, "ToolButton12", "Printable Board", "print", {&TForm1::PrintableBoardClick}},
+                     {&TForm1::ToolButton4, "ToolButton4", "Import or Create Sudoku", "import", {&TForm1::ImportClick}},
+                     {&TForm1::ToolButton11, "ToolButton11", nullptr, "level0", {nullptr, 0}},
+                     {&TForm1::ToolButton5, "ToolButton5", nullptr, "level1", {nullptr, 1}},
+                     {&TForm1::ToolButton6, "ToolButton6", nullptr, "level2", {nullptr, 2}},
+                     {&TForm1::ToolButton7, "ToolButton7", nullptr, "level3", {nullptr, 3}},
+                     {&TForm1::ToolButton8, "ToolButton8", nullptr, "level4", {nullptr, 4}},
+                     {&TForm1::tbresign, "tbresign", "Restart", "restart", {&TForm1::tbresignClick}},
+                     {&TForm1::tbsolve, "tbsolve", "Show Solution", "solve", {&TForm1::tbsolveClick}},
+                     {&TForm1::ToolButton14, "ToolButton14", "Copy Puzzle To Clipboard", "copy", {&TForm1::CopyClick}},
+                 });
 
     TimeLabel1 = new TTimeLabel(ToolBar1);
-    TimeLabel1->setObjectName(QStringLiteral("TimeLabel1"));
-    TimeLabel1->setGeometry(185, 2, 80, 22);
+    place(TimeLabel1, "TimeLabel1");
     TimeLabel1->setText(QStringLiteral("0:0:0"));
     TimeLabel1->setTimerenabled(false);
     TimeLabel1->setTimeinterval(100);
@@ -215,41 +259,25 @@ void TForm1::buildToolBar1(QWidget *client)
         TimeLabel1->setFont(f);
     }
     clearsHelp(TimeLabel1);
-    separator(ToolBar1, 265, 26);
-
-    tbresign = toolButton(ToolBar1, "tbresign", QStringLiteral("Restart"), QStringLiteral("restart"), 273, 2);
-    tbsolve = toolButton(ToolBar1, "tbsolve", QStringLiteral("Show Solution"), QStringLiteral("solve"), 296, 2);
-    ToolButton14 = toolButton(ToolBar1, "ToolButton14", QStringLiteral("Copy Puzzle To Clipboard"),
-                              QStringLiteral("copy"), 319, 2);
 
     ndtxt = new QLabel(ToolBar1);
-    ndtxt->setObjectName(QStringLiteral("ndtxt"));
+    place(ndtxt, "ndtxt");
     QFont bold = ndtxt->font();
     bold.setBold(true);
     ndtxt->setFont(bold);
-    ndtxt->setGeometry(346, 2, 184, 22);
     clearsHelp(ndtxt);
-
-    click(ToolButton12, [](TForm1 *f) { f->PrintableBoardClick(); });
-    click(ToolButton4, [](TForm1 *f) { f->ImportClick(); });
-    click(tbresign, [](TForm1 *f) { f->tbresignClick(); });
-    click(tbsolve, [](TForm1 *f) { f->tbsolveClick(); });
-    click(ToolButton14, [](TForm1 *f) { f->CopyClick(); });
 }
 
 void TForm1::buildBoard(QWidget *client)
 {
     Panel1 = new QFrame(client);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    place(Panel1, "Panel1");
     Panel1->setFrameShape(QFrame::Box);
-    Panel1->setLineWidth(1);
-    Panel1->setGeometry(0, 29, 429, 428);
+    Panel1->setLineWidth(layout::kPanelBorder);
     clearsHelp(Panel1);
 
     sd991 = new TPICSD33(Panel1);
-    sd991->setObjectName(QStringLiteral("sd991"));
-    // Places inside a bordered panel count from inside its border.
-    sd991->move(1 + 3, 1 + 2);
+    place(sd991, "sd991");
     // The values this window stores for its board.
     sd991->UNFoucsColor1 = clr::White;
     sd991->UNFoucsColor2 = 16759739;
@@ -270,14 +298,12 @@ void TForm1::buildBoard(QWidget *client)
 void TForm1::buildCandidatePanel(QWidget *client)
 {
     GroupBox1 = new QGroupBox(QStringLiteral("Show Candidates"), client);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(433, 33, 94, 164);
+    place(GroupBox1, "GroupBox1");
     clearsHelp(GroupBox1);
 
-    auto radio = [this](const char *name, const QString &caption, int y, const QString &help) {
+    auto radio = [this](const char *name, const QString &caption, const QString &help) {
         auto *rb = new QRadioButton(caption, GroupBox1);
-        rb->setObjectName(QString::fromLatin1(name));
-        rb->setGeometry(8, y, 82, 17);
+        place(rb, name);
         rb->setFocusPolicy(Qt::NoFocus);
         // The fallback faces are wider than the window's own: a slightly
         // narrowed face keeps "Only one  (F3)" inside the box's frame.
@@ -285,15 +311,15 @@ void TForm1::buildCandidatePanel(QWidget *client)
         narrow.setStretch(85);
         rb->setFont(narrow);
         setHelp(rb, help);
-        connect(rb, &QRadioButton::toggled, this, [this](bool on) {
+        seams::connectGuarded(rb, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
-                seams::guard([this] { rb_noneClick(); });
+                rb_noneClick();
         });
         return rb;
     };
-    rb_none = radio("rb_none", QStringLiteral("None  (F1)"), 24, QString::fromLatin1(NoneHelpText()));
-    rb_all = radio("rb_all", QStringLiteral("All  (F2)"), 45, QString::fromLatin1(AllHelpText()));
-    rb_one = radio("rb_one", QStringLiteral("Only one  (F3)"), 67,
+    rb_none = radio("rb_none", QStringLiteral("None  (F1)"), QString::fromLatin1(NoneHelpText()));
+    rb_all = radio("rb_all", QStringLiteral("All  (F2)"), QString::fromLatin1(AllHelpText()));
+    rb_one = radio("rb_one", QStringLiteral("Only one  (F3)"),
                    QStringLiteral("When this box is checked, display only those cells corresponding to clicked "
                                   "Candidate on the numerical panel."));
     {
@@ -302,24 +328,21 @@ void TForm1::buildCandidatePanel(QWidget *client)
     }
 
     digitPad = new DigitPad(GroupBox1);
-    static const int xs[3] = {7, 33, 60}, ys[3] = {89, 113, 137};
     for (int d = 1; d <= 9; ++d) {
         QToolButton *b = digitPad->button(d);
-        b->setGeometry(xs[(d - 1) % 3], ys[(d - 1) / 3], 23, 22);
+        place(b, QStringLiteral("disnote%1").arg(d).toLatin1().constData());
         setHelp(b, QStringLiteral("You can type number 1..9 to select it quickly."));
         disnote[static_cast<size_t>(d)] = b;
     }
-    connect(digitPad, &DigitPad::clicked, this, [this] { seams::guard([this] { disnote1Click(); }); });
+    seams::connectGuarded(digitPad, &DigitPad::clicked, this, [this] { disnote1Click(); });
 
-    static const int bx[9] = {438, 447, 456, 465, 474, 483, 492, 501, 510};
     for (int d = 1; d <= 9; ++d) {
         auto *bar = new QProgressBar(client);
-        bar->setObjectName(QStringLiteral("ProgressBar%1").arg(d));
+        place(bar, QStringLiteral("ProgressBar%1").arg(d).toLatin1().constData());
         bar->setOrientation(Qt::Vertical);
         bar->setRange(0, 9);
         bar->setValue(0);
         bar->setTextVisible(false);
-        bar->setGeometry(bx[d - 1], 386, 7, 70);
         clearsHelp(bar);
         ProgressBar[static_cast<size_t>(d)] = bar;
     }
@@ -328,37 +351,27 @@ void TForm1::buildCandidatePanel(QWidget *client)
 void TForm1::buildToolBar2(QWidget *client)
 {
     ToolBar2 = new QFrame(client);
-    ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
-    ToolBar2->setGeometry(4, 460, 347, 26);
+    place(ToolBar2, "ToolBar2");
     clearsHelp(ToolBar2);
 
     cbautoupdate = new QCheckBox(QStringLiteral("Auto Update Candidates"), ToolBar2);
-    cbautoupdate->setObjectName(QStringLiteral("cbautoupdate"));
+    place(cbautoupdate, "cbautoupdate");
     cbautoupdate->setChecked(true);
     cbautoupdate->setFocusPolicy(Qt::NoFocus);
-    cbautoupdate->setGeometry(2, 2, 150, 22);
     setHelp(cbautoupdate, QStringLiteral("When this box checked,Will auto update candidate numbers."));
 
-    ToolButton9 = toolButton(ToolBar2, "ToolButton9", QStringLiteral("Show hint"), QStringLiteral("hint"), 154, 2);
-    separator(ToolBar2, 177, 26);
-    tbfirst = toolButton(ToolBar2, "tbfirst", QStringLiteral("First Step"), QStringLiteral("first"), 185, 2);
-    tbback = toolButton(ToolBar2, "tbback", QStringLiteral("Back Step"), QStringLiteral("back"), 208, 2);
-    tbnext = toolButton(ToolBar2, "tbnext", QStringLiteral("Next Step"), QStringLiteral("next"), 231, 2);
-    tblast = toolButton(ToolBar2, "tblast", QStringLiteral("Last Step"), QStringLiteral("last"), 254, 2);
+    buildButtons(ToolBar2, {
+                               {&TForm1::ToolButton9, "ToolButton9", "Show hint", "hint", {&TForm1::ToolButton9Click}},
+                               {&TForm1::tbfirst, "tbfirst", "First Step", "first", {&TForm1::tbfirstClick}},
+                               {&TForm1::tbback, "tbback", "Back Step", "back", {&TForm1::tbbackClick}},
+                               {&TForm1::tbnext, "tbnext", "Next Step", "next", {&TForm1::tbnextClick}},
+                               {&TForm1::tblast, "tblast", "Last Step", "last", {&TForm1::tblastClick}},
+                           });
     for (QToolButton *b : {tbfirst, tbback, tbnext, tblast})
         b->setEnabled(false);
     // A disabled button still explains itself in the status bar.
     for (QToolButton *b : {ToolButton9, tbfirst, tbback, tbnext, tblast})
         b->setAttribute(Qt::WA_AlwaysShowToolTips);
-
-    auto click = [this](QToolButton *b, void (TForm1::*handler)()) {
-        connect(b, &QToolButton::clicked, this, [this, handler] { seams::guard([this, handler] { (this->*handler)(); }); });
-    };
-    click(ToolButton9, &TForm1::ToolButton9Click);
-    click(tbfirst, &TForm1::tbfirstClick);
-    click(tbback, &TForm1::tbbackClick);
-    click(tbnext, &TForm1::tbnextClick);
-    click(tblast, &TForm1::tblastClick);
 }
 
 void TForm1::setHelp(QWidget *w, const QString &text)
@@ -398,6 +411,9 @@ void TForm1::ClearHelpText()
 
 void TForm1::FormCreate()
 {
+    auto notify = [this](void (TForm1::*handler)(QObject *)) {
+        return [this, handler](QObject *sender) { seams::guard([=, this] { (this->*handler)(sender); }); };
+    };
     programDir = seams::programDirectory();
     QDir dir(programDir);
     if (!dir.exists(QStringLiteral("replay")))
@@ -412,9 +428,9 @@ void TForm1::FormCreate()
         cell->OnMouseDown = [this](QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {
             seams::guard([=, this] { CellMouseDown(sender, button); });
         };
-        cell->OnMouseEnter = [this](QObject *sender) { seams::guard([=, this] { CellMouseEnter(sender); }); };
-        cell->OnMouseLeave = [this](QObject *sender) { seams::guard([=, this] { CellMouseLeave(sender); }); };
-        cell->OnPopup = [this](QObject *sender) { seams::guard([=, this] { ppPopup(sender); }); };
+        cell->OnMouseEnter = notify(&TForm1::CellMouseEnter);
+        cell->OnMouseLeave = notify(&TForm1::CellMouseLeave);
+        cell->OnPopup = notify(&TForm1::ppPopup);
         for (int k = 1; k <= 9; ++k) {
             Tmousepanel *mark = cell->marks[static_cast<size_t>(k)];
             mark->OnMouseDown = [this](QObject *sender, Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 
 class DigitPad;
 class QAction;
@@ -23,6 +24,8 @@ class QToolButton;
 class StatusLine;
 class Tfrmstep;
 class TQJ;
+struct ButtonSpec;
+struct Windows;
 
 // The maker's web site, for "Visit" and the version check.
 inline constexpr const char *kMakerSite = "https://www.sudokunodala.com/";
@@ -32,7 +35,9 @@ inline constexpr const char *kMakerSite = "https://www.sudokunodala.com/";
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget *parent = nullptr);
+    // The other windows are reached through windows, which the program
+    // entry fills in right after this window is created.
+    explicit TForm1(const Windows &windows, QWidget *parent = nullptr);
     ~TForm1() override;
 
     // Menu bar.
@@ -113,11 +118,7 @@ public:
     void HighlightDigit();
     void Finish();
 
-    // Shows two solutions of a puzzle side by side.
-    std::function<void(const QString &, const QString &)> ShowSolutions;
-
     // Putting a puzzle on the board.
-    static QString LevelCaption(int level);
     void ClearGame();
     void DealFromBank(int level);
     void LoadPuzzle(bool withCandidates);
@@ -134,9 +135,9 @@ public:
     void RecordStep();
     void UpdateStepButtons();
 
-    // The move history this window records into and steps through.
-    void attachHistory(Tfrmstep *history);
-    Tfrmstep *history() const { return history_; }
+    // The refresh after the history put a step on the board.
+    void ShowStep();
+    const Windows &windows() const { return w_; }
 
     // The cell the popup menu is open over.
     TPicNode *popupCell() const { return popupCell_; }
@@ -153,6 +154,7 @@ public:
     void PrintableBoardClick();
     void ImportClick();
     void ContinueClick();
+    void Exit1Click() { close(); }
     void AppearanceClick();
     void CopyClick();
     void CheckNewVersionClick();
@@ -181,7 +183,7 @@ private:
     void buildBoard(QWidget *client);
     void buildCandidatePanel(QWidget *client);
     void buildToolBar2(QWidget *client);
-    QToolButton *toolButton(QWidget *bar, const char *name, const QString &hint, const QString &icon, int x, int y);
+    void buildButtons(QWidget *bar, std::initializer_list<ButtonSpec> buttons);
     void setHelp(QWidget *w, const QString &text);
     void clearsHelp(QWidget *w);
 
@@ -199,5 +201,5 @@ private:
     bool gamePutThisRun_ = false;
     QPointer<Tmousepanel> bordered_;
     TPicNode *popupCell_ = nullptr;
-    Tfrmstep *history_ = nullptr;
+    const Windows &w_;
 };

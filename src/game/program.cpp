@@ -9,9 +9,7 @@ int main(int argc, char **argv)
 {
     NodalaApplication app(argc, argv);
     installQtSeams();
-    createWindows();
-    Form1->show();
-    const int status = app.exec();
-    destroyWindows();
-    return status;
+    Program program;
+    program.mainWindow().show();
+    return app.exec();
 }

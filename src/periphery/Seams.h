@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QUrl>
 
 #include <functional>
 #include <optional>
+#include <type_traits>
 
 // The program's contacts with the outside world, each behind a small
 // interface so that tests can script the answers and read back what was
@@ -73,4 +75,21 @@ namespace seams {
 void guard(const std::function<void()> &handler, const std::function<void()> &onFailure = {});
 // True while guard's error box is open.
 bool errorShowing();
+} // namespace seams
+
+namespace seams {
+// Connects a signal to a handler that runs guarded (see guard). The
+// handler takes the signal's arguments, or none.
+template <typename Sender, typename Signal, typename F>
+QMetaObject::Connection connectGuarded(const Sender *sender, Signal signal, const QObject *context, F handler)
+{
+    return QObject::connect(sender, signal, context, [handler](auto &&...args) {
+        guard([&] {
+            if constexpr (std::is_invocable_v<F, decltype(args)...>)
+                handler(args...);
+            else
+                handler();
+        });
+    });
+}
 } // namespace seams

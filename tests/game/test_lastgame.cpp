@@ -1,9 +1,10 @@
 // The last game across runs: what closing writes, what continuing restores,
 // and damaged files.
-#include "GameFixture.h"
+#include "support/GameDriver.h"
 
 #include "records/GameRecordFile.h"
 
+#include <QTest>
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>

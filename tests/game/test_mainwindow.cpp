@@ -1,9 +1,10 @@
 // The main window before the first game: layout, wiring, status help,
 // keys, the digit pad and closing.
 #include "game/DigitPad.h"
+#include "game/Layout.h"
 #include "game/StatusLine.h"
 #include "game/main.h"
-#include "support/FakeSeams.h"
+#include "support/GameDriver.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -48,18 +49,16 @@ QStringList captions(QMenu *menu)
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    FakeMessages messages;
-    FakeShell shell;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<fixture::Game> game;
+    TForm1 *form = nullptr;
 
 private slots:
     void init()
     {
-        seams::setProgramDirectory(dir.path());
-        form = std::make_unique<TForm1>();
+        game = std::make_unique<fixture::Game>();
+        form = game->form;
     }
-    void cleanup() { form.reset(); }
+    void cleanup() { game.reset(); }
 
     void startUp()
     {
@@ -68,9 +67,9 @@ private slots:
         QCOMPARE(form->centralWidget()->size(), QSize(532, 509));
         QCOMPARE(form->layout()->sizeConstraint(), QLayout::SetFixedSize);
         QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(form->programDir, dir.path() + "/");
-        QCOMPARE(QDir::currentPath(), dir.path());
-        QVERIFY(QDir(dir.path()).exists("replay"));
+        QCOMPARE(form->programDir, game->dir.path() + "/");
+        QCOMPARE(QDir::currentPath(), game->dir.path());
+        QVERIFY(QDir(game->dir.path()).exists("replay"));
 
         // A disabled board of empty fixed cells, every cell and mark wired.
         QVERIFY(!form->sd991->isEnabled());
@@ -99,11 +98,11 @@ private slots:
 
     void replayDirectoryIsKept()
     {
-        QFile marker(dir.path() + "/replay/keep.txt");
+        QFile marker(game->dir.path() + "/replay/keep.txt");
         QVERIFY(marker.open(QIODevice::WriteOnly));
         marker.close();
-        form.reset();
-        form = std::make_unique<TForm1>();
+        game->reopen();
+        form = game->form;
         QVERIFY(marker.exists());
     }
 
@@ -118,30 +117,23 @@ private slots:
         QCOMPARE(b->size(), QSize(422, 422));
     }
 
+    // Every place of the layout table, read from the window itself.
     void layoutTable()
     {
-        QCOMPARE(form->ToolBar1->geometry(), QRect(0, 0, 532, 35));
-        QCOMPARE(form->Panel1->geometry(), QRect(0, 29, 429, 428));
-        QCOMPARE(form->sd991->mapTo(form->Panel1, QPoint(0, 0)), QPoint(4, 3)); // inside the border
-        QCOMPARE(form->GroupBox1->geometry(), QRect(433, 33, 94, 164));
-        QCOMPARE(form->rb_none->pos(), QPoint(8, 24));
-        QCOMPARE(form->rb_all->pos(), QPoint(8, 45));
-        QCOMPARE(form->rb_one->pos(), QPoint(8, 67));
-        const int xs[3] = {7, 33, 60}, ys[3] = {89, 113, 137};
+        for (const layout::Place &p : layout::kPlaces) {
+            const QString name = QString::fromLatin1(p.name.data(), static_cast<qsizetype>(p.name.size()));
+            auto *w = form->findChild<QWidget *>(name);
+            QVERIFY2(w, qPrintable(name));
+            const layout::Place c = layout::inClient(p);
+            QCOMPARE(QRect(w->mapTo(form->centralWidget(), QPoint(0, 0)), w->size()), QRect(c.x, c.y, c.width, c.height));
+        }
         for (int d = 1; d <= 9; ++d) {
-            QCOMPARE(form->disnote[static_cast<size_t>(d)]->geometry(),
-                     QRect(xs[(d - 1) % 3], ys[(d - 1) / 3], 23, 22));
             QCOMPARE(form->disnote[static_cast<size_t>(d)]->text(), QString::number(d));
             QProgressBar *bar = form->ProgressBar[static_cast<size_t>(d)];
-            QCOMPARE(bar->geometry(), QRect(438 + 9 * (d - 1), 386, 7, 70));
             QCOMPARE(bar->orientation(), Qt::Vertical);
             QCOMPARE(bar->minimum(), 0);
             QCOMPARE(bar->maximum(), 9);
         }
-        QCOMPARE(form->ToolBar2->geometry(), QRect(4, 460, 347, 26));
-        QCOMPARE(form->WC_Label->geometry(), QRect(360, 465, 105, 19));
-        QCOMPARE(form->sb1->geometry(), QRect(0, 490, 532, 19));
-        QCOMPARE(form->TimeLabel1->geometry(), QRect(185, 2, 80, 22));
     }
 
     void menusAndButtons()
@@ -266,20 +258,20 @@ private slots:
     void keys()
     {
         form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTest::keyClick(form.get(), Qt::Key_F2);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QTest::keyClick(form, Qt::Key_F2);
         QVERIFY(form->rb_all->isChecked());
-        QTest::keyClick(form.get(), Qt::Key_F3);
+        QTest::keyClick(form, Qt::Key_F3);
         QVERIFY(form->rb_one->isChecked());
-        QTest::keyClick(form.get(), Qt::Key_F1);
+        QTest::keyClick(form, Qt::Key_F1);
         QVERIFY(form->rb_none->isChecked());
 
-        QTest::keyClick(form.get(), Qt::Key_4);
+        QTest::keyClick(form, Qt::Key_4);
         QCOMPARE(form->digitPad->down(), 4);
-        QTest::keyClick(form.get(), Qt::Key_7);
+        QTest::keyClick(form, Qt::Key_7);
         QCOMPARE(form->digitPad->down(), 7);
         // The keypad's digits do nothing.
-        QTest::keyClick(form.get(), Qt::Key_2, Qt::KeypadModifier);
+        QTest::keyClick(form, Qt::Key_2, Qt::KeypadModifier);
         QCOMPARE(form->digitPad->down(), 7);
         // Keys reach the window first even when a control has the focus.
         form->cbautoupdate->setFocusPolicy(Qt::StrongFocus);
@@ -294,7 +286,7 @@ private slots:
     {
         DigitPad *pad = form->digitPad;
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(form));
         QTest::mouseClick(form->disnote[5], Qt::LeftButton);
         QCOMPARE(pad->down(), 5);
         QTest::mouseClick(form->disnote[2], Qt::LeftButton);
@@ -314,7 +306,7 @@ private slots:
     void exitCloses()
     {
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(form));
         form->Exit1->trigger();
         QVERIFY(!form->isVisible());
     }
@@ -322,7 +314,7 @@ private slots:
     void clicksBeforeAnyGameDoNothing()
     {
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(form));
         TPicNode *cell = form->sd991->Cell(5, 5);
         QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(23, 23));
         QTest::mouseClick(cell, Qt::RightButton, {}, QPoint(23, 23));
@@ -333,14 +325,14 @@ private slots:
     void visitOpensTheSite()
     {
         form->Visit1->trigger();
-        QCOMPARE(shell.opened.size(), 1);
-        QVERIFY(form->Visit1->text().endsWith(shell.opened.first()));
+        QCOMPARE(game->shell.opened.size(), 1);
+        QVERIFY(form->Visit1->text().endsWith(game->shell.opened.first()));
     }
 
     void opensCentred()
     {
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(form));
         const QPoint off = form->frameGeometry().center() - form->screen()->availableGeometry().center();
         QVERIFY2(off.manhattanLength() <= 2, qPrintable(QString("%1,%2").arg(off.x()).arg(off.y())));
     }

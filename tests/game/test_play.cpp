@@ -3,7 +3,7 @@
 #include "game/DigitPad.h"
 #include "game/main.h"
 #include "records/Ufrmstep.h"
-#include "support/FakeSeams.h"
+#include "support/GameDriver.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -35,10 +35,9 @@ QStringList menuItems(QMenu *menu)
 class TestPlay : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    FakeMessages messages;
-    std::unique_ptr<TForm1> form;
-    Tfrmstep history;
+    std::unique_ptr<fixture::Game> game;
+    TForm1 *form = nullptr;
+    Tfrmstep *history = nullptr;
 
     TPicNode *cell(int r, int c) { return form->sd991->Cell(r, c); }
 
@@ -89,14 +88,13 @@ class TestPlay : public QObject {
 private slots:
     void init()
     {
-        seams::setProgramDirectory(dir.path());
-        form = std::make_unique<TForm1>();
-        history = Tfrmstep();
-        form->attachHistory(&history);
+        game = std::make_unique<fixture::Game>();
+        form = game->form;
+        history = game->steps;
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(form));
     }
-    void cleanup() { form.reset(); }
+    void cleanup() { game.reset(); }
 
     void modeNone()
     {
@@ -338,14 +336,14 @@ private slots:
         form->ResetSteps();
         form->TimeLabel1->setTimerenabled(false); // ticks by hand
         form->TimeLabel1Timer();
-        QCOMPARE(history.memostep.size(), 1);
+        QCOMPARE(history->memostep.size(), 1);
         QVERIFY(!form->tbback->isEnabled() && !form->tbnext->isEnabled());
         for (int c : {1, 2}) {
             form->disnote[c]->click();
             click(cell(1, c), Qt::LeftButton);
             form->TimeLabel1Timer();
         }
-        QCOMPARE(history.memostep.size(), 3);
+        QCOMPARE(history->memostep.size(), 3);
         QVERIFY(form->tbback->isEnabled() && form->tbfirst->isEnabled());
         QVERIFY(!form->tbnext->isEnabled() && !form->tblast->isEnabled());
 
@@ -369,7 +367,7 @@ private slots:
         click(cell(1, 3), Qt::LeftButton);
         QVERIFY(!form->WC_Label->isHidden());
         QVERIFY(!form->TimeLabel1->timerenabled());
-        QCOMPARE(history.memostep.size(), 3);
+        QCOMPARE(history->memostep.size(), 3);
         // The buttons still show the recorded steps on the disabled board.
         QTest::mouseClick(form->tbback, Qt::LeftButton);
         QCOMPARE(cell(1, 2)->state, int(stCandidates));

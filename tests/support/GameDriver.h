@@ -1,19 +1,17 @@
 #pragma once
 
-// A main window with its history, bank and solver as the program creates
-// them, in a private program directory, with scripted message boxes.
+// The program's windows as the program entry builds them, in a private
+// program directory, with scripted seams: the one way tests and benchmarks
+// get a main window.
 #include "game/DigitPad.h"
 #include "game/QJ.h"
-#include "game/Ufrmtk.h"
 #include "game/Windows.h"
 #include "game/main.h"
 #include "records/Ufrmstep.h"
-#include "solver/Usol.h"
 #include "support/FakeSeams.h"
 
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <memory>
 
@@ -28,22 +26,25 @@ inline const char *const kSolution =
 struct Game {
     QTemporaryDir dir;
     FakeMessages messages;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<Tfrmstep> steps;
+    FakeClipboard clipboard;
+    FakeShell shell;
+    std::unique_ptr<Program> program;
+    TForm1 *form = nullptr;
+    Tfrmstep *steps = nullptr;
 
-    Game() { open(); }
+    explicit Game(bool opened = true)
+    {
+        if (opened)
+            open();
+    }
     ~Game() { close(); }
 
     void open()
     {
         seams::setProgramDirectory(dir.path());
-        form = std::make_unique<TForm1>();
-        steps = std::make_unique<Tfrmstep>();
-        form->attachHistory(steps.get());
-        if (!frmtk)
-            frmtk = new Tfrmtk;
-        if (!frm_sol)
-            frm_sol = new Tfrm_sol;
+        program = std::make_unique<Program>();
+        form = &program->mainWindow();
+        steps = program->windows().frmstep;
     }
 
     // Closing the window runs its close handler, as the program's end does.
@@ -51,8 +52,9 @@ struct Game {
     {
         if (form)
             form->close();
-        form.reset();
-        steps.reset();
+        program.reset();
+        form = nullptr;
+        steps = nullptr;
     }
 
     void reopen()
