@@ -44,6 +44,8 @@ int runImport(const QStringList &args)
     if (!toolio::openInput("import", path, input))
         return ExitUsage;
     QByteArray bytes;
+    if (!input.isSequential())
+        bytes.reserve(qMin(input.size(), kMaxInput) + 1);
     char chunk[1 << 16];
     for (;;) {
         const qint64 n = input.read(chunk, sizeof chunk);
