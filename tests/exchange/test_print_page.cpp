@@ -39,7 +39,6 @@ private slots:
         QCOMPARE(t.size(), 201);
         QVERIFY(t.first().startsWith("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\""));
         QVERIFY(t.mid(0, 10).join("").contains("charset=iso-8859-1"));
-        QVERIFY(t.join("").contains("Sudoku</b>"));
         for (const char *box : {"A1", "A2", "A3", "B1", "B2", "B3", "C1", "C2", "C3"})
             QCOMPARE(t.join("").count(QStringLiteral(R"(id="%1")").arg(box)), 1);
 
@@ -114,11 +113,7 @@ private slots:
         QCOMPARE(bytes, pageText(board.grid()).toLatin1());
         QCOMPARE(bytes.count("\r\n"), 201);
         QVERIFY(bytes.contains("\xe9&lt;</td>")); // Latin-1, one byte
-    }
-
-    void reportsAFailedWrite()
-    {
-        QVERIFY(!writePage(QStringLiteral("/nonexistent/dir"), OwnedGrid().grid()).isEmpty());
+        QVERIFY(!writePage(dir.filePath("missing"), board.grid()).isEmpty());
     }
 };
 

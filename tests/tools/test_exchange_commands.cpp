@@ -57,18 +57,14 @@ private slots:
         QCOMPARE(r.err, QByteArray());
     }
 
-    void importOfExample1()
+    void importReadsAFile()
     {
         QTemporaryDir dir;
         QFile f(dir.filePath("puzzle.txt"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(kExample1);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(kExample1) == 81);
         f.close();
-        const Run r = tool({"import", f.fileName()});
-        QCOMPARE(r.status, 0);
         // (1,1) open: its row, column and box hold 8, 6, 9, 3 and 2.
-        QVERIFY(r.out.startsWith("1 31457,28,26,3"));
-        QCOMPARE(tool({"import", "-"}, kExample1).out, r.out);
+        QVERIFY(tool({"import", f.fileName()}).out.startsWith("1 31457,28,26,3"));
     }
 
     void importOfNoRule()
@@ -109,16 +105,6 @@ private slots:
         QCOMPARE(r.out.left(r.out.size() / 2), r.out.mid(r.out.size() / 2)); // two boards alike
     }
 
-    // Written by export, read by import: the same board comes back.
-    void exportThenImport()
-    {
-        const QByteArray board = "15,37,389," + QByteArray("21,").repeated(3) + QByteArray("3,").repeated(74) + "3";
-        const Run written = tool(exportArgs("with-candidates"), board + '\n');
-        const Run read = tool({"import"}, written.out + QByteArray(82, '1'));
-        QCOMPARE(read.status, 0);
-        QVERIFY2(read.out.startsWith("4 25,27,389,21,21,21,3,"), read.out.constData());
-    }
-
     void badUsageAndBadLines_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -127,22 +113,16 @@ private slots:
         QTest::addColumn<QByteArray>("message");
         QTest::newRow("no layout") << QStringList{"export"} << QByteArray() << 2
                                    << QByteArray("sudoku-tool export: --layout is required");
-        QTest::newRow("layout without value") << QStringList{"export", "--layout"} << QByteArray() << 2
-                                              << QByteArray("sudoku-tool export: --layout needs a value");
         QTest::newRow("unknown layout") << exportArgs("3x27") << QByteArray() << 2
                                         << QByteArray("sudoku-tool export: unknown layout '3x27'");
         QTest::newRow("import option") << QStringList{"import", "-x"} << QByteArray() << 2
                                        << QByteArray("sudoku-tool import: unknown option '-x'");
-        QTest::newRow("import two files") << QStringList{"import", "a", "b"} << QByteArray() << 2
-                                          << QByteArray("sudoku-tool import: too many arguments");
         QTest::newRow("import missing file") << QStringList{"import", "/nonexistent/p.txt"} << QByteArray() << 2
                                              << QByteArray("sudoku-tool import: cannot read '/nonexistent/p.txt'");
         QTest::newRow("bad state") << exportArgs("9x9") << QByteArray("15,x3\n") << 1
                                    << QByteArray("sudoku-tool export: line 1: not a step line: 'x'");
         QTest::newRow("empty line") << exportArgs("9x9") << "1" + QByteArray(",15").repeated(80) + "\n\n" << 1
                                     << QByteArray("sudoku-tool export: line 2: not a step line");
-        QTest::newRow("state out of range") << exportArgs("1x81") << QByteArray("45\n") << 1
-                                            << QByteArray("sudoku-tool export: line 1: not a step line: '4'");
     }
     void badUsageAndBadLines()
     {

@@ -1,9 +1,13 @@
 #include "board/BoardLogic.h"
+#include "exchange/CopyLayouts.h"
 #include "exchange/ImportReader.h"
 
 #include <QtTest>
 
 using importreader::readImport;
+using namespace copylayouts;
+
+Q_DECLARE_METATYPE(copylayouts::CopyLayout)
 
 namespace {
 
@@ -12,22 +16,13 @@ const QString kExample1 =
 const QStringList kExample2{"*8******7", "****96***", "**2**3***", "*******9*", "**9***56*",
                             "***1****4", "4********", "****5**3*", "71*8*****"};
 
-// A framed grid of 10-character fields, as the copy dialog writes it.
+// A framed grid of 10-character fields; cells split by blanks.
 QString framedGrid(const QStringList &rows)
 {
-    const QString dashes(30, QLatin1Char('-'));
-    const QString frame = '*' + QString(92, QLatin1Char('-')) + '*';
-    QStringList lines{frame};
-    for (int r = 0; r < rows.size(); ++r) {
-        QString line(QLatin1Char('|'));
-        const QStringList cells = rows.at(r).split(QLatin1Char(' '));
-        for (int c = 0; c < cells.size(); ++c)
-            line += cells.at(c).rightJustified(10) + (c % 3 == 2 ? "|" : "");
-        lines << line;
-        if (r == 2 || r == 5)
-            lines << '|' + dashes + '+' + dashes + '+' + dashes + '|';
-    }
-    return (lines << frame).join(QLatin1Char('\n'));
+    OwnedGrid board;
+    for (int i = 0; i < 81; ++i)
+        board.at(i / 9 + 1, i % 9 + 1).value = rows.at(i / 9).split(' ').at(i % 9);
+    return withCandidatesLines(board.grid()).join('\n');
 }
 
 const QStringList kExample3{". 9 5 . . 3 8 1 4", ". 8 . . . 2 . . .", "6 . . . 8 . 2 . 7",
@@ -125,7 +120,46 @@ private slots:
         QCOMPARE(cell.state, state);
         QCOMPARE(cell.value, value);
     }
+
+    void writesEachLayout_data()
+    {
+        QTest::addColumn<CopyLayout>("layout");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("lines"); // frame, row 1, row 2, separator
+        const QString wideDashes(30, '-'), narrowDashes(15, '-');
+        QTest::newRow("with candidates")
+            << WithCandidates << "With Candidates"
+            << QStringList{'*' + QString(92, '-') + '*',
+                           "|         5         7 123456789|         .        38         6|         7         8         9|",
+                           "|         .         .         .|         .         .         .|         .         .         .|",
+                           '|' + wideDashes + '+' + wideDashes + '+' + wideDashes + '|'};
+        QTest::newRow("no candidate") << NoCandidate << "No Candidate"
+                                      << QStringList{'*' + QString(47, '-') + '*',
+                                                     "|    5    7    .|    .    .    6|    7    8    9|",
+                                                     "|    .    .    .|    .    .    .|    .    .    .|",
+                                                     '|' + narrowDashes + '+' + narrowDashes + '+' + narrowDashes + '|'};
+        QTest::newRow("9*9") << NineByNine << "9*9" << QStringList{"57***6789", "*********"};
+        QTest::newRow("1*81") << OneBy81 << "1*81" << QStringList{"5700067890" + QString(71, '0')};
+    }
+    void writesEachLayout()
+    {
+        QFETCH(CopyLayout, layout);
+        QFETCH(QString, name);
+        QFETCH(QStringList, lines);
+        // Row 1: a given, one candidate, nine, none, two, then 6..9; other rows empty.
+        OwnedGrid board;
+        const QStringList row1{"5", "7", "123456789", "", "38", "6", "7", "8", "9"};
+        for (int c = 1; c <= 9; ++c)
+            board.at(1, c).value = row1.at(c - 1);
+        board.at(1, 2).state = stCandidates;
+        const QStringList written = layoutLines(layout, board.grid());
+        QCOMPARE(layoutName(layout), name);
+        QCOMPARE(written.size(), lines.size() == 4 ? 13 : lines.size() == 2 ? 9 : 1);
+        QCOMPARE(written.mid(0, qMin<qsizetype>(3, lines.size())), lines.mid(0, 3));
+        if (lines.size() == 4)
+            QVERIFY(written.at(4) == lines.at(3) && written.at(8) == lines.at(3) && written.at(12) == lines.at(0));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestImportReader)
-#include "test_import_reader.moc"
+#include "test_exchange_texts.moc"
