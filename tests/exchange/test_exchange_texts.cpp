@@ -40,7 +40,7 @@ QString givensOf(const CellGrid &g)
 
 } // namespace
 
-class TestImportReader : public QObject {
+class TestExchangeTexts : public QObject {
     Q_OBJECT
 
 private slots:
@@ -115,8 +115,9 @@ private slots:
                                             "-- frame --\n"
                                             " . x9.1y 4\n"
                                             "a8b2c3d4e5f6g7h11i99j8\r");
-        QCOMPARE(readImport(text).rule, 4);
-        const CellData &cell = readImport(text).cells.grid().at(row, col);
+        const importreader::ImportResult result = readImport(text);
+        QCOMPARE(result.rule, 4);
+        const CellData &cell = result.cells.grid().at(row, col);
         QCOMPARE(cell.state, state);
         QCOMPARE(cell.value, value);
     }
@@ -161,5 +162,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestImportReader)
+QTEST_GUILESS_MAIN(TestExchangeTexts)
 #include "test_exchange_texts.moc"
