@@ -67,6 +67,8 @@ private slots:
                                                << kExample3.join("").remove(' ').replace('.', '0');
         QTest::newRow("0 skipped by rule 3") << "0,0;" + QString(81, '.') << 3 << QString(81, '0');
         QTest::newRow("framed grid with 0 blanks") << framedGrid(kExample3).replace('.', '0') << 0 << QString();
+        QTest::newRow("81 digits framed") << '|' + QString("123456789").repeated(9) + '|' << 3
+                                          << QString("123456789").repeated(9);
         QTest::newRow("82 digits on one line") << QString(82, '1') << 4 << QString(81, '0');
         QTest::newRow("80 digits") << QString(80, '1') << 0 << QString();
         QTest::newRow("empty") << QString() << 0 << QString();
