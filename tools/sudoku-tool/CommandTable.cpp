@@ -4,6 +4,8 @@
 const Command &checkCommand();
 const Command &gradeCommand();
 const Command &bankCommand();
+const Command &importCommand();
+const Command &exportCommand();
 
 const QList<const Command *> &commands()
 {
@@ -11,6 +13,8 @@ const QList<const Command *> &commands()
         &checkCommand(),
         &gradeCommand(),
         &bankCommand(),
+        &importCommand(),
+        &exportCommand(),
     };
     return all;
 }

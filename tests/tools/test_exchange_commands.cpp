@@ -1,0 +1,136 @@
+// sudoku-tool import and export run as processes.
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+const QByteArray kExample1 = "086009000003200000002004903004000000005000700697041230008050001001760000059000006";
+
+struct Run {
+    int status = -1;
+    QByteArray out, err;
+};
+
+Run tool(const QStringList &args, const QByteArray &input = {})
+{
+    QProcess p;
+    p.start(QStringLiteral(SUDOKU_TOOL), args);
+    p.write(input);
+    p.closeWriteChannel();
+    Run r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+QStringList exportArgs(const char *layout) { return {"export", "--layout", layout}; }
+
+} // namespace
+
+class TestExchangeCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void importPrintsRuleAndStepLine_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("start"); // of the output
+        // (1,1) open: its row, column and box hold 8, 6, 9, 3 and 2.
+        QTest::newRow("rule 1") << kExample1 << QByteArray("1 31457,28,26,3");
+        QTest::newRow("rule 2") << kExample1 + "\r\n" << QByteArray("2 3");
+        QTest::newRow("rule 3") << "|" + QByteArray(kExample1).replace('0', '.') + "|\n" << QByteArray("3 3");
+        // Cell (1,1) a candidate list, (1,2) a given; UTF-8 junk is skipped.
+        QTest::newRow("rule 4") << "13 \xc3\xa9 4 " + QByteArray(80, '9') + '\n' << QByteArray("4 313,24,399");
+    }
+    void importPrintsRuleAndStepLine()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, start);
+        const Run r = tool({"import"}, input);
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.startsWith(start), r.out.constData());
+        QCOMPARE(r.out.count('\n'), 1);
+        QCOMPARE(r.out.count(','), 80);
+        QCOMPARE(r.err, QByteArray());
+    }
+
+    void importOfNoRule()
+    {
+        for (const QByteArray &input : {QByteArray(), QByteArray("hello\n"), QByteArray(3, '\0')}) {
+            const Run r = tool({"import"}, input);
+            QCOMPARE(r.status, 1);
+            QCOMPARE(r.out, QByteArray());
+            QCOMPARE(r.err, QByteArray("Invalid format.\n"));
+        }
+    }
+
+    void exportWritesEachBoard_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("output");
+        // Cell (1,1) a given 5, (1,2) one candidate, (1,3) two, the rest empty.
+        QTest::newRow("1x81") << exportArgs("1x81") << "570" + QByteArray(78, '0') + '\n';
+        QTest::newRow("9x9") << exportArgs("9x9") << "57*******\n" + QByteArray("*********\n").repeated(8);
+        QTest::newRow("no-candidate, = form")
+            << QStringList{"export", "--layout=no-candidate"}
+            << '*' + QByteArray(47, '-') + "*\n|    5    7    .|    .    .    .|    .    .    .|\n";
+        QTest::newRow("with-candidates")
+            << exportArgs("with-candidates")
+            << '*' + QByteArray(92, '-') + "*\n|         5         7        89|         .";
+    }
+    void exportWritesEachBoard()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, output);
+        const QByteArray board = "15,37,389," + QByteArray("3,").repeated(77) + "3\n";
+        const Run r = tool(args, board + board);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QByteArray());
+        QVERIFY2(r.out.startsWith(output), r.out.constData());
+        const qsizetype lines = r.out.count('\n');
+        QCOMPARE(lines % 2, 0);
+        QCOMPARE(r.out.left(r.out.size() / 2), r.out.mid(r.out.size() / 2)); // two boards alike
+    }
+
+    void badUsageAndBadLines_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("no layout") << QStringList{"export"} << QByteArray() << 2
+                                   << QByteArray("sudoku-tool export: --layout is required");
+        QTest::newRow("unknown layout") << exportArgs("3x27") << QByteArray() << 2
+                                        << QByteArray("sudoku-tool export: unknown layout '3x27'");
+        QTest::newRow("bad state") << exportArgs("9x9") << QByteArray("15,x3\n") << 1
+                                   << QByteArray("sudoku-tool export: line 1: not a step line: 'x'");
+        QTest::newRow("empty line") << exportArgs("9x9") << "1" + QByteArray(",15").repeated(80) + "\n\n" << 1
+                                    << QByteArray("sudoku-tool export: line 2: not a step line");
+    }
+    void badUsageAndBadLines()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QByteArray, message);
+        const Run r = tool(args, input);
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.startsWith(message), r.err.constData());
+        QCOMPARE(r.err.count('\n'), 1);
+        if (status == 1) // the good board before the bad line is written
+            QCOMPARE(r.out.count('\n'), input.startsWith("1,") ? 9 : 0);
+    }
+
+    void helpNamesBothCommands()
+    {
+        QVERIFY(tool({"help"}).out.contains("\n  import   read a puzzle text"));
+        QVERIFY(tool({"help", "import"}).out.startsWith("usage: sudoku-tool import [FILE]"));
+        QVERIFY(tool({"export", "--help"}).out.startsWith("usage: sudoku-tool export --layout LAYOUT [FILE]"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExchangeCommands)
+#include "test_exchange_commands.moc"
