@@ -1,5 +1,6 @@
 // New games: clearing the board, dealing from the bank, putting a puzzle on
 // the board.
+#include "board/Digits.h"
 #include "game/DigitPad.h"
 #include "game/Levels.h"
 #include "game/QJ.h"
@@ -75,4 +76,41 @@ void TForm1::NewGameClick(int level)
     TimeLabel1->setMS(0);
     sd991->nd = level;
     sd991->HideMarks();
+}
+
+void TForm1::PlayPuzzle(const TPICSD33 &source, const QString &solution)
+{
+    UpdateLock lock(sd991);
+    ClearGame();
+    for (int i = 0; i < 81; ++i) {
+        const TPicNode *from = source.cellAt(i);
+        TPicNode *cell = sd991->cellAt(i);
+        cell->value = from->value;
+        cell->state = stCandidates;
+        TNode &node = QJ1->node(cell->row, cell->col);
+        if (from->state == stBigNumber) {
+            cell->state = stFixed;
+            node.given = 1;
+            node.digit = from->value.size() == 1 ? digitValue(from->value.at(0)) : 0;
+        } else {
+            node.given = 0;
+            node.digit = 0;
+        }
+    }
+    if (!solution.isEmpty())
+        QJ1->SetSolution(solution);
+    LoadPuzzle(false);
+    UpdateDigitBars();
+    rb_none->setChecked(true);
+    digitPad->setDown(1);
+    disnote1Click();
+    ResetSteps();
+    tbback->setEnabled(false);
+    tbnext->setEnabled(false);
+    TimeLabel1->setTimerenabled(true);
+    TimeLabel1->setMS(0);
+    sd991->setEnabled(true);
+    WC_Label->hide();
+    ndtxt->setText(levels::caption(levels::kUnknown));
+    sd991->nd = levels::kUnknown;
 }

@@ -1,6 +1,10 @@
 #include "game/Windows.h"
 
+#include "exchange/Ufrm_new.h"
+#include "exchange/UfrmImport.h"
+#include "exchange/Ufrmcopy.h"
 #include "exchange/Ufrmdas.h"
+#include "exchange/Ufrmprint.h"
 #include "game/Ufrmtk.h"
 #include "game/main.h"
 #include "records/Ufrmstep.h"
@@ -18,9 +22,14 @@ T *make(std::unique_ptr<T> &slot, Args &&...args)
 Program::Program()
 {
     windows_.Form1 = make(form1_, windows_);
+    GameHost &host = *form1_;
+    windows_.frm_new = make(frmNew_, host, windows_);
+    windows_.frmprint = make(frmprint_, host);
     windows_.frmstep = make(frmstep_);
     windows_.frmtk = make(frmtk_);
     windows_.frm_sol = make(frmSol_);
+    windows_.frmcopy = make(frmcopy_, host);
+    windows_.frmImport = make(frmImport_);
     windows_.Frmdas = make(frmdas_);
 
     // The history samples and shows the main board.
@@ -33,5 +42,8 @@ Program::~Program()
     // The main window closes (and saves through the history) before the
     // windows it uses go.
     frmdas_.reset();
+    frmImport_.reset();
+    frmcopy_.reset();
+    frmNew_.reset();
     form1_.reset();
 }

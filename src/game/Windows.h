@@ -7,15 +7,23 @@ class Tfrmstep;
 class Tfrmtk;
 class Tfrm_sol;
 class TFrmdas;
+class Tfrm_new;
+class Tfrmprint;
+class Tfrmcopy;
+class TfrmImport;
 
 // The windows that live for the whole program, each created once. The main
 // window and every dialog receive this struct and reach each other through
 // it; once the Program is built no member is null.
 struct Windows {
     TForm1 *Form1 = nullptr;
+    Tfrm_new *frm_new = nullptr;
+    Tfrmprint *frmprint = nullptr;
     Tfrmstep *frmstep = nullptr;
     Tfrmtk *frmtk = nullptr;
     Tfrm_sol *frm_sol = nullptr;
+    Tfrmcopy *frmcopy = nullptr;
+    TfrmImport *frmImport = nullptr;
     TFrmdas *Frmdas = nullptr;
 };
 
@@ -36,8 +44,12 @@ public:
 private:
     Windows windows_;
     std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<Tfrm_new> frmNew_;
+    std::unique_ptr<Tfrmprint> frmprint_;
     std::unique_ptr<Tfrmstep> frmstep_;
     std::unique_ptr<Tfrmtk> frmtk_;
     std::unique_ptr<Tfrm_sol> frmSol_;
+    std::unique_ptr<Tfrmcopy> frmcopy_;
+    std::unique_ptr<TfrmImport> frmImport_;
     std::unique_ptr<TFrmdas> frmdas_;
 };

@@ -1,6 +1,10 @@
 #include "game/main.h"
 
+#include "exchange/Ufrm_new.h"
+#include "exchange/Ufrmcopy.h"
+#include "exchange/Ufrmprint.h"
 #include "game/DigitPad.h"
+#include "game/Windows.h"
 #include "game/Icons.h"
 #include "game/Layout.h"
 #include "game/Levels.h"
@@ -607,12 +611,24 @@ void TForm1::TimeLabel1Timer()
     UpdateStepButtons();
 }
 
-// Commands that later rooms of the game fill in.
-void TForm1::PrintableBoardClick() {}
-void TForm1::ImportClick() {}
+void TForm1::PrintableBoardClick() { w_.frmprint->Button1Click(); }
+void TForm1::ImportClick() { w_.frm_new->exec(); }
 void TForm1::ContinueClick() { Con1Click(); }
+
+void TForm1::CopyClick()
+{
+    if (!NoEmptyCell())
+        for (int i = 0; i < 81; ++i) {
+            TPicNode *cell = sd991->cellAt(i);
+            if (cell->value.isEmpty())
+                cell->value = sd991->CandidatesOf(cell->row, cell->col);
+        }
+    w_.frmcopy->Prepare();
+    w_.frmcopy->exec();
+}
+
+// Commands that later rooms of the game fill in.
 void TForm1::AppearanceClick() {}
-void TForm1::CopyClick() {}
 void TForm1::CheckNewVersionClick() {}
 void TForm1::VisitClick() { seams::shell().open(QString::fromLatin1(kMakerSite)); }
 void TForm1::AboutClick() {}

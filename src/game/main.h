@@ -2,6 +2,7 @@
 
 #include "board/PICSD33.h"
 #include "board/TimeLabel.h"
+#include "exchange/GameHost.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,7 +33,7 @@ inline constexpr const char *kMakerSite = "https://www.sudokunodala.com/";
 
 // The main window: the board, the tool bars, the menus, the candidate
 // panel, the digit counters and the status line. Closing it ends the game.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public GameHost {
     Q_OBJECT
 public:
     // The other windows are reached through windows, which the program
@@ -117,6 +118,10 @@ public:
     void MarkWrongDigits();
     void HighlightDigit();
     void Finish();
+
+    // The exchange dialogs' view of this window.
+    TPICSD33 *MainBoard() const override { return sd991; }
+    void PlayPuzzle(const TPICSD33 &source, const QString &solution) override;
 
     // Putting a puzzle on the board.
     void ClearGame();

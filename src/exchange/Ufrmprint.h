@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringList>
+
+class GameHost;
+
+// The printable-board generator: never shown; fills the page template
+// from the main board, writes "print_temp.htm" and opens it.
+class Tfrmprint {
+public:
+    explicit Tfrmprint(GameHost &host) : host_(host) {}
+
+    // Builds the page into the working directory and opens it with the
+    // default program. Returns the reason when the page could not be
+    // written, else an empty string.
+    QString Button1Click();
+
+    // The working copy of the last page built.
+    QStringList Memo1;
+
+private:
+    GameHost &host_;
+};
