@@ -1,6 +1,8 @@
 // The program entry: the application object, the windows in their order,
-// then the message loop until the main window closes.
+// then the message loop until the main window closes. The end of the
+// session closes the main window just as File > Exit does.
 #include "game/Application.h"
+#include "game/SessionEnd.h"
 #include "game/Windows.h"
 #include "game/main.h"
 #include "periphery/QtSeams.h"
@@ -10,8 +12,12 @@ int main(int argc, char **argv)
     NodalaApplication app(argc, argv);
     installQtSeams();
     createWindows();
-    Form1->show();
-    const int status = app.exec();
+    int status = 0;
+    {
+        SessionEnd sessionEnd(Form1);
+        Form1->show();
+        status = app.exec();
+    }
     destroyWindows();
     return status;
 }
