@@ -59,9 +59,22 @@ e2e_click "$x" "$y" 1
 e2e_wait 10 "the digit at $r,$c taken back to marks" marks_at mark-back "$r" "$c"
 
 # The candidate menu on an open cell: open it with the right button and
-# choose its first item.
-read -r r c <<<"${OPEN[2]}"
-read -r x y < <(e2e_cell "$r" "$c")
+# choose its first item. The click must miss the shown marks: the right
+# button on a mark deletes that candidate and opens no menu.
+shown menu-cell
+spot=""
+for cell in "${OPEN[@]:2}"; do
+    read -r r c <<<"$cell"
+    read -r -a inks < <(e2e_mark_inks "$E2E_OUT/menu-cell.png" "$r" "$c")
+    for k in 5 1 2 3 4 6 7 8 9; do
+        if [ "${inks[$((k - 1))]}" -eq 0 ]; then
+            spot=$(e2e_mark "$r" "$c" "$k")
+            break 2
+        fi
+    done
+done
+[ -n "$spot" ] || e2e_fail "no open cell with a free spot for the menu"
+read -r x y <<<"$spot"
 before=$(e2e_popups)
 e2e_click "$x" "$y" 3
 menu_open() { [ "$(e2e_popups)" -gt "$before" ]; }
