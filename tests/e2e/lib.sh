@@ -159,6 +159,15 @@ e2e_click() {
 # How many windows besides the main one are on show: menus, popups, boxes.
 e2e_popups() { xdotool search --onlyvisible --class '.' 2>/dev/null | grep -cvx "$WIN" || true; }
 
+# How many dialog windows (message boxes among them) are on show.
+e2e_dialogs() {
+    local w n=0
+    for w in $(xdotool search --onlyvisible --class '.' 2>/dev/null || true); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '_NET_WM_WINDOW_TYPE_DIALOG' && n=$((n + 1))
+    done
+    echo "$n"
+}
+
 # Moves the pointer off the window, so no cell or mark shows the border of
 # the pointer's hover.
 e2e_park() { xdotool mousemove $((WX + WW + 20)) $((WY + WH + 20)); }

@@ -56,9 +56,9 @@ check_saved 7 SIGTERM
 play_one_move 6
 rm -f "$file"
 e2e_click $((273 + 11)) $((2 + 11)) 1
-box_open() { [ "$(e2e_popups)" -gt 0 ]; }
+box_open() { [ "$(e2e_dialogs)" -gt 0 ]; }
 e2e_wait 10 "the question of Restart" box_open
-e2e_shot restart-box
+import -window root "$E2E_OUT/restart-box.png"
 kill -HUP "$GAME_PID"
 ends_with_zero "SIGHUP with a modal box open"
 check_saved 6 SIGHUP
