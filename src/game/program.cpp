@@ -1,6 +1,8 @@
 // The program entry: the application object, the windows in their order,
-// then the message loop until the main window closes.
+// then the message loop until the main window closes. The end of the
+// session closes the main window just as File > Exit does.
 #include "game/Application.h"
+#include "game/SessionEnd.h"
 #include "game/Windows.h"
 #include "game/main.h"
 #include "periphery/QtSeams.h"
@@ -10,6 +12,7 @@ int main(int argc, char **argv)
     NodalaApplication app(argc, argv);
     installQtSeams();
     Program program;
+    const SessionEnd sessionEnd(&program.mainWindow());
     program.mainWindow().show();
     return app.exec();
 }

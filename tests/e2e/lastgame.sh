@@ -10,32 +10,26 @@ here=$(cd "$(dirname "$0")" && pwd)
 e2e_begin "$1" "$2"
 e2e_start_game "$game_dir"
 e2e_locate
+e2e_deal
+[ "${#OPEN[@]}" -ge 2 ] || e2e_fail "fewer than two open cells"
 
-placed() { echo $(( $(e2e_cell_count "$1" "$2" "$3" '#0000FF') + $(e2e_cell_count "$1" "$2" "$3" '#AE0000') )); }
-
-e2e_click $((62 + 11)) $((2 + 11)) 1
-sleep 0.3
-e2e_shot dealt
-open=()
-for r in 1 2 3 4 5 6 7 8 9; do
-    for c in 1 2 3 4 5 6 7 8 9; do
-        [ "$(e2e_cell_count "$E2E_OUT/dealt.png" "$r" "$c" '#000000')" -gt 5 ] || open+=("$r $c")
-    done
-done
-# Two moves, each recorded by a tick of the clock.
+placed_at() { e2e_park; e2e_shot "$1" && e2e_placed "$E2E_OUT/$1.png" "$2" "$3"; }
+# Two moves, each recorded by its own tick of the clock.
 for i in 0 1; do
-    read -r r c <<<"${open[$i]}"
+    read -r r c <<<"${OPEN[$i]}"
     read -r x y < <(e2e_cell "$r" "$c")
     xdotool key $((i + 3))
     e2e_click "$x" "$y" 1
-    sleep 0.4
+    e2e_wait 10 "move $i at $r,$c" placed_at "move$i" "$r" "$c"
+    e2e_wait_tick
 done
 
 xdotool key --clearmodifiers alt+f
-sleep 0.4
+menu_open() { [ "$(e2e_popups)" -gt 0 ]; }
+e2e_wait 10 "the File menu" menu_open
 xdotool key e
 status=0
-e2e_wait_exit "$GAME_PID" 5 || status=$?
+e2e_wait_exit "$GAME_PID" 10 || status=$?
 [ "$status" -eq 0 ] || e2e_fail "the game did not end with status 0 (status $status)"
 
 file="$game_dir/lastgame.dat"
@@ -53,16 +47,29 @@ done
 e2e_start_game "$game_dir"
 e2e_locate
 xdotool key --clearmodifiers alt+f
-sleep 0.4
+e2e_wait 10 "the File menu" menu_open
 xdotool key Down Down Return
-sleep 0.5
-e2e_shot continued
-for i in 0 1; do
-    read -r r c <<<"${open[$i]}"
-    [ "$(placed "$E2E_OUT/continued.png" "$r" "$c")" -gt 5 ] || e2e_fail "move $i not restored at $r,$c"
-done
-# Back and First enabled (their icons in colour), Next and Last not.
-icon() { e2e_count "$E2E_OUT/continued.png" '#3FA7C4' 23 22 $((4 + $1)) 462; }
-[ "$(icon 185)" -gt 0 ] && [ "$(icon 208)" -gt 0 ] || e2e_fail "First and Back are not enabled"
-[ "$(icon 231)" -eq 0 ] && [ "$(icon 254)" -eq 0 ] || e2e_fail "Next and Last are enabled"
+restored() {
+    local i
+    e2e_park
+    e2e_shot continued
+    for i in 0 1; do
+        read -r r c <<<"${OPEN[$i]}"
+        e2e_placed "$E2E_OUT/continued.png" "$r" "$c" || return 1
+    done
+}
+e2e_wait 10 "both moves restored" restored
+# Back and First enabled (their icons in colour), Next and Last not: an
+# enabled icon holds pixels near its blue (63, 167, 196), a disabled one
+# is grey.
+icon() {
+    local near
+    read -r _ near < <(e2e_measure "$E2E_OUT/continued.png" 23 22 $((4 + $1)) 462 63,167,196 40)
+    echo "$near"
+}
+buttons() {
+    e2e_shot continued
+    [ "$(icon 185)" -gt 0 ] && [ "$(icon 208)" -gt 0 ] && [ "$(icon 231)" -eq 0 ] && [ "$(icon 254)" -eq 0 ]
+}
+e2e_wait 10 "First and Back enabled, Next and Last disabled" buttons
 echo "last-game test passed"

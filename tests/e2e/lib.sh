@@ -1,7 +1,14 @@
 # Helpers for driving the real game under Xvfb with xdotool.
 # Source it, then call e2e_begin BUILD_DIR OUT_DIR (or set E2E_OUT and
 # start the X server yourself).
+#
+# Pixel tests never ask for an exact colour: anti-aliased glyphs of some
+# digits hold no pixel of the pure text colour. They count pixels within a
+# colour distance of the text colour, or pixels far from the cell's own
+# background (its most frequent colour). Every wait polls for a condition
+# with a generous limit, so a loaded machine only makes the tests slower.
 
+E2E_LIMIT=${E2E_LIMIT:-30}
 
 e2e_fail() {
     echo "E2E FAILED: $*" >&2
@@ -10,45 +17,60 @@ e2e_fail() {
     exit 1
 }
 
+# Runs COMMAND... until it succeeds, at most LIMIT seconds; fails the test
+# with "waiting for WHAT" otherwise.
+#   e2e_wait LIMIT WHAT COMMAND...
+e2e_wait() {
+    local limit=$1 what=$2
+    shift 2
+    local start=${EPOCHREALTIME//[.,]/}
+    until "$@"; do
+        (( ${EPOCHREALTIME//[.,]/} - start < limit * 1000000 )) || e2e_fail "timed out after ${limit} s waiting for $what"
+        sleep 0.1
+    done
+}
+
 # Starts a private X server on a free display (Xvfb picks it) and exports
-# DISPLAY for everything that follows.
+# DISPLAY for everything that follows. -noreset: without it the server
+# resets when its last client leaves, and the readiness probe leaving can
+# make the game's own connection fail.
 e2e_start_x() {
     local fdfile
     fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
     XVFB_PID=$!
-    for _ in $(seq 100); do
+    x_ready() {
         kill -0 "$XVFB_PID" 2>/dev/null || e2e_fail "Xvfb ended at start"
-        if [ -s "$fdfile" ]; then
-            export DISPLAY=":$(head -1 "$fdfile")"
-            xdpyinfo >/dev/null 2>&1 && { rm -f "$fdfile"; return 0; }
-        fi
-        sleep 0.1
-    done
-    e2e_fail "Xvfb did not start"
+        [ -s "$fdfile" ] || return 1
+        export DISPLAY=":$(head -1 "$fdfile")"
+        xdpyinfo >/dev/null 2>&1
+    }
+    e2e_wait "$E2E_LIMIT" "Xvfb" x_ready
+    rm -f "$fdfile"
 }
 
 e2e_stop_x() { kill "$XVFB_PID" 2>/dev/null || true; }
 
-# Starts the game from DIR (its program directory) and waits for its window.
+# Starts the game from DIR (its program directory) and waits for its window
+# and its first paint.
 e2e_start_game() {
     (cd "$1" && exec ./sudoku-nodala) >"$E2E_OUT/game.log" 2>&1 &
     GAME_PID=$!
     WIN=""
-    for _ in $(seq 100); do
+    game_window() {
+        kill -0 "$GAME_PID" 2>/dev/null || e2e_fail "the game ended at start (see game.log)"
         WIN=$(xdotool search --onlyvisible --name '^Sudoku Nodala v3\.0$' 2>/dev/null | head -1 || true)
-        [ -n "$WIN" ] && break
-        sleep 0.1
-    done
-    [ -n "$WIN" ] || e2e_fail "no window \"Sudoku Nodala v3.0\""
+        [ -n "$WIN" ]
+    }
+    e2e_wait "$E2E_LIMIT" "the window \"Sudoku Nodala v3.0\"" game_window
     xdotool windowfocus --sync "$WIN" 2>/dev/null || xdotool windowfocus "$WIN"
     # Mapped is not yet painted: wait until the window shows more than a
     # couple of colours.
-    for _ in $(seq 100); do
-        e2e_shot .probe 2>/dev/null || true
-        [ "$(identify -format '%k' "$E2E_OUT/.probe.png" 2>/dev/null || echo 0)" -gt 8 ] && break
-        sleep 0.1
-    done
+    painted() {
+        e2e_shot .probe 2>/dev/null || return 1
+        [ "$(identify -format '%k' "$E2E_OUT/.probe.png" 2>/dev/null || echo 0)" -gt 8 ]
+    }
+    e2e_wait "$E2E_LIMIT" "the window's first paint" painted
     rm -f "$E2E_OUT/.probe.png"
 }
 
@@ -63,22 +85,38 @@ e2e_shot() {
 
 # Colour of one pixel of a screenshot as "r,g,b".
 e2e_pixel() {
-    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+    convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- | tail -1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# Whether pixel (X, Y) of a screenshot lies within DIST of colour r,g,b.
+#   e2e_pixel_near IMAGE X Y R,G,B [DIST]
+e2e_pixel_near() {
+    awk -v p="$(e2e_pixel "$1" "$2" "$3")" -v c="$4" -v d="${5:-40}" 'BEGIN {
+        split(p, a, ","); split(c, b, ",")
+        exit !((a[1]-b[1])^2 + (a[2]-b[2])^2 + (a[3]-b[3])^2 <= d * d) }'
+}
+
+# Pixels of a region WxH+X+Y as "x y r g b" lines (raw bytes through od:
+# ImageMagick's own text output is several times slower).
+e2e_rgb_lines() {
+    convert "$1" -crop "$2" +repage -depth 8 rgb:- | od -An -v -tu1 -w3 \
+        | awk -v w="${2%%x*}" '{ i = NR - 1; print i % w, int(i / w), $1, $2, $3 }'
 }
 
 # Finds the board in a screenshot by its black frame: prints "x y" of its
-# top-left corner, the leftmost column whose black run is the board's 422
-# pixels (the frame around it is longer, the lines between boxes shorter).
+# top-left corner, the leftmost column whose run of near-black pixels is the
+# board's 422 pixels (the frame around it is longer, the lines between
+# boxes shorter).
 e2e_find_board() {
     local h
     h=$(identify -format '%h' "$1")
-    convert "$1" -crop "120x${h}+0+0" -depth 8 txt:- | awk -F'[,:]' '
+    e2e_rgb_lines "$1" "120x${h}+0+0" | awk '
         function close_run(x) { if (run[x] >= 420 && run[x] <= 424 && (bestx == "" || x < bestx)) { bestx = x; besty = st[x] } run[x] = 0 }
-        NR > 1 { x = $1 + 0; y = $2 + 0
-                 if (index($0, "#000000") > 0) {
-                     if (run[x] == 0 || last[x] != y - 1) { close_run(x); st[x] = y }
-                     run[x]++; last[x] = y
-                 } else if (run[x] > 0) close_run(x) }
+        { x = $1; y = $2
+          if ($3 < 48 && $4 < 48 && $5 < 48) {
+              if (run[x] == 0 || last[x] != y - 1) { close_run(x); st[x] = y }
+              run[x]++; last[x] = y
+          } else if (run[x] > 0) close_run(x) }
         END { for (x in run) close_run(x); if (bestx == "") exit 1; print bestx, besty }'
 }
 
@@ -105,6 +143,8 @@ e2e_locate() {
     eval "$(xdotool getwindowgeometry --shell "$WIN")"
     WX=$X
     WY=$Y
+    WW=$WIDTH
+    WH=$HEIGHT
 }
 
 # Clicks at client coordinates: button 1 left, 3 right.
@@ -114,8 +154,23 @@ e2e_click() {
     xdotool mousemove $((WX + CX + $1)) $((WY + CY + $2))
     sleep 0.05
     xdotool click "$3"
-    sleep 0.1
 }
+
+# How many windows besides the main one are on show: menus, popups, boxes.
+e2e_popups() { xdotool search --onlyvisible --class '.' 2>/dev/null | grep -cvx "$WIN" || true; }
+
+# How many dialog windows (message boxes among them) are on show.
+e2e_dialogs() {
+    local w n=0
+    for w in $(xdotool search --onlyvisible --class '.' 2>/dev/null || true); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '_NET_WM_WINDOW_TYPE_DIALOG' && n=$((n + 1))
+    done
+    echo "$n"
+}
+
+# Moves the pointer off the window, so no cell or mark shows the border of
+# the pointer's hover.
+e2e_park() { xdotool mousemove $((WX + WW + 20)) $((WY + WH + 20)); }
 
 # Left edge (and top edge) of board column (row) $1 inside the frame.
 e2e_edge() { echo $(( ($1 - 1) * 46 + 2 + ($1 > 3 ? 2 : 0) + ($1 > 6 ? 2 : 0) )); }
@@ -123,18 +178,140 @@ e2e_edge() { echo $(( ($1 - 1) * 46 + 2 + ($1 > 3 ? 2 : 0) + ($1 > 6 ? 2 : 0) ))
 # Client coordinates of the centre of cell (row, col).
 e2e_cell() { echo $((4 + $(e2e_edge "$2") + 23)) $((32 + $(e2e_edge "$1") + 23)); }
 
-# How many pixels of colour $2 (#RRGGBB) lie in a region W H X Y (client)
-# of screenshot $1.
-e2e_count() {
-    convert "$1" -crop "${3}x${4}+$((CX + $5))+$((CY + $6))" +repage -depth 8 -format %c histogram:info:- \
-        | awk -v c="$2" 'index($0, c) { sub(":", "", $1); n += $1 } END { print n + 0 }'
+# Counts in a region W H X Y (client) of a screenshot, printed as
+# "ink near": ink, the pixels farther than 96 from the region's most
+# frequent colour (its background); near, the pixels within DIST (default
+# 110) of colour r,g,b (default black).
+#   e2e_measure IMAGE W H X Y [R,G,B [DIST]]
+e2e_measure() {
+    e2e_rgb_lines "$1" "${2}x${3}+$((CX + $4))+$((CY + $5))" | awk -v c="${6:-0,0,0}" -v d="${7:-110}" '
+        { n[NR] = $3 " " $4 " " $5; seen[n[NR]]++ }
+        END {
+            split(c, t, ",")
+            for (k in seen) if (seen[k] > most) { most = seen[k]; bg = k }
+            split(bg, b, " ")
+            for (i = 1; i <= NR; i++) {
+                split(n[i], p, " ")
+                if ((p[1]-b[1])^2 + (p[2]-b[2])^2 + (p[3]-b[3])^2 > 96 * 96) ink++
+                if ((p[1]-t[1])^2 + (p[2]-t[2])^2 + (p[3]-t[3])^2 <= d * d) near++
+            }
+            print ink + 0, near + 0
+        }'
 }
 
-# Pixels of a colour inside cell (row, col), away from its bevel.
-e2e_cell_count() {
+# Ink and near counts of the inside of cell (row, col), away from its bevel
+# and its hover border.
+#   e2e_cell_measure IMAGE ROW COL [R,G,B [DIST]]
+e2e_cell_measure() {
     local x y
     read -r x y < <(e2e_cell "$2" "$3")
-    e2e_count "$1" "$4" 38 38 $((x - 19)) $((y - 19))
+    e2e_measure "$1" 36 36 $((x - 18)) $((y - 18)) "${4:-0,0,0}" "${5:-110}"
+}
+
+# Ink of the nine candidate marks (three rows of three, 14 px each) of cell
+# (row, col), one number each, against the cell's background; each mark
+# is measured away from its hover border.
+e2e_mark_inks() {
+    local x y
+    read -r x y < <(e2e_cell "$2" "$3")
+    e2e_rgb_lines "$1" "42x42+$((CX + x - 21))+$((CY + y - 21))" | awk '
+        { k = $3 " " $4 " " $5; px[NR] = k; m[NR] = ($1 % 14 >= 1 && $1 % 14 <= 11 && $2 % 14 >= 1 && $2 % 14 <= 11) ? 1 + int($1 / 14) + 3 * int($2 / 14) : 0
+          if (++seen[k] > most) { most = seen[k]; bg = k } }
+        END {
+            split(bg, b, " ")
+            for (i = 1; i <= NR; i++) if (m[i]) {
+                split(px[i], p, " ")
+                if ((p[1]-b[1])^2 + (p[2]-b[2])^2 + (p[3]-b[3])^2 > 96 * 96) ink[m[i]]++
+            }
+            for (k = 1; k <= 9; k++) printf "%d%s", ink[k], k < 9 ? " " : "\n"
+        }'
+}
+
+# Client coordinates of the centre of candidate mark K of cell (row, col).
+e2e_mark() {
+    local x y
+    read -r x y < <(e2e_cell "$1" "$2")
+    echo $((x - 23 + 2 + 14 * (($3 - 1) % 3) + 6)) $((y - 23 + 2 + 14 * (($3 - 1) / 3) + 6))
+}
+
+# The whole board of a screenshot, one line per cell: "row col ink black
+# blue red", the ink of its inside and its pixels near the colours of a
+# given (black), a placed digit (blue) and a wrong one (dark red). One
+# pass over the board: 81 separate measurements would be slow.
+e2e_board() {
+    e2e_rgb_lines "$1" "422x422+$((CX + 4))+$((CY + 32))" | awk '
+        function edge(i) { return (i - 1) * 46 + 2 + (i > 3 ? 2 : 0) + (i > 6 ? 2 : 0) }
+        function d2(r, g, b, R, G, B) { return (r-R)^2 + (g-G)^2 + (b-B)^2 }
+        BEGIN { for (i = 1; i <= 9; i++) for (q = edge(i) + 5; q < edge(i) + 41; q++) at[q] = i }
+        ($1 in at) && ($2 in at) {
+            cell = at[$2] " " at[$1]
+            k = $3 " " $4 " " $5
+            px[cell, ++cnt[cell]] = k
+            seen[cell, k]++
+            if (seen[cell, k] > most[cell]) { most[cell] = seen[cell, k]; bg[cell] = k }
+            if (d2($3, $4, $5, 0, 0, 0) <= 100^2) black[cell]++
+            if (d2($3, $4, $5, 0, 0, 255) <= 110^2) blue[cell]++
+            if (d2($3, $4, $5, 174, 0, 0) <= 80^2) red[cell]++
+        }
+        END {
+            for (r = 1; r <= 9; r++) for (c = 1; c <= 9; c++) {
+                cell = r " " c; split(bg[cell], b, " "); ink = 0
+                for (i = 1; i <= cnt[cell]; i++) {
+                    split(px[cell, i], p, " ")
+                    if (d2(p[1], p[2], p[3], b[1], b[2], b[3]) > 96^2) ink++
+                }
+                print cell, ink, black[cell] + 0, blue[cell] + 0, red[cell] + 0
+            }
+        }'
+}
+
+# Whether cell (row, col) of a screenshot shows a digit the player placed:
+# a blue one, or a dark red one when it is not the solution's.
+e2e_placed() {
+    local blue red
+    read -r _ blue < <(e2e_cell_measure "$1" "$2" "$3" 0,0,255 110)
+    read -r _ red < <(e2e_cell_measure "$1" "$2" "$3" 174,0,0 80)
+    [ $((blue + red)) -gt 15 ]
+}
+
+# Deals a game with the tool button "Create Sudoku:Very Easy" and waits for
+# its givens; fills GIVEN (the first given, "row col") and OPEN (the open
+# cells, "row col" each). The candidate mode must be None.
+e2e_deal() {
+    e2e_click $((62 + 11)) $((2 + 11)) 1
+    e2e_park
+    dealt() {
+        e2e_shot dealt
+        local r c ink black blue red n=0
+        GIVEN="" OPEN=()
+        while read -r r c ink black blue red; do
+            if [ "$black" -gt 15 ]; then
+                n=$((n + 1))
+                [ -n "$GIVEN" ] || GIVEN="$r $c"
+            elif [ "$ink" -eq 0 ]; then
+                OPEN+=("$r $c")
+            fi
+        done < <(e2e_board "$E2E_OUT/dealt.png")
+        # Every cell either a given or empty: the whole deal is on show.
+        [ "$n" -ge 17 ] && [ $((n + ${#OPEN[@]})) -eq 81 ]
+    }
+    e2e_wait "$E2E_LIMIT" "a dealt board" dealt
+}
+
+# Crop of the clock (the time label) of a screenshot, as a checksum.
+e2e_clock() {
+    convert "$1" -crop "80x22+$((CX + 185))+$((CY + 2))" +repage -depth 8 rgb:- | md5sum
+}
+
+# Waits until the board on show is recorded in the history: the clock's
+# caption changes on a tick, and every tick records a changed board.
+# Call it once the change is on screen.
+e2e_wait_tick() {
+    local before
+    e2e_shot tick-before
+    before=$(e2e_clock "$E2E_OUT/tick-before.png")
+    ticked() { e2e_shot tick-after && [ "$(e2e_clock "$E2E_OUT/tick-after.png")" != "$before" ]; }
+    e2e_wait "$E2E_LIMIT" "a tick of the clock" ticked
 }
 
 # The common start of a test: screenshots into OUT_DIR, the game copied into
@@ -146,5 +323,16 @@ e2e_begin() {
     game_dir=$(mktemp -d)
     cp "$BUILD/src/game/sudoku-nodala" "$game_dir/"
     e2e_start_x
-    trap 'kill ${GAME_PID:-} 2>/dev/null || true; e2e_stop_x' EXIT
+    trap e2e_cleanup EXIT
+}
+
+# A game still running ends the way a session does (it saves into its
+# directory meanwhile), then the X server and the program directory go.
+e2e_cleanup() {
+    if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then
+        kill "$GAME_PID" 2>/dev/null
+        e2e_wait_exit "$GAME_PID" 10 >/dev/null 2>&1 || kill -KILL "$GAME_PID" 2>/dev/null || true
+    fi
+    e2e_stop_x
+    rm -rf "$game_dir" 2>/dev/null || true
 }

@@ -11,94 +11,108 @@ here=$(cd "$(dirname "$0")" && pwd)
 e2e_begin "$1" "$2"
 e2e_start_game "$game_dir"
 e2e_locate
+e2e_deal
+[ "${#OPEN[@]}" -ge 3 ] || e2e_fail "fewer than three open cells"
+echo "given at $GIVEN, ${#OPEN[@]} open cells"
 
-BLUE='#0000FF'
-BLACK='#000000'
-WRONG='#AE0000'
-# A placed digit: blue, or dark red when it is not the solution's.
-placed() { echo $(( $(e2e_cell_count "$1" "$2" "$3" "$BLUE") + $(e2e_cell_count "$1" "$2" "$3" "$WRONG") )); }
-
-# Deal with the tool button "Create Sudoku:Very Easy".
-e2e_click $((62 + 11)) $((2 + 11)) 1
-sleep 0.3
-e2e_shot dealt
-given="" open=() 
-for r in 1 2 3 4 5 6 7 8 9; do
-    for c in 1 2 3 4 5 6 7 8 9; do
-        if [ "$(e2e_cell_count "$E2E_OUT/dealt.png" "$r" "$c" "$BLACK")" -gt 5 ]; then
-            [ -n "$given" ] || given="$r $c"
-        else
-            open+=("$r $c")
-        fi
-    done
-done
-[ -n "$given" ] || e2e_fail "no given on the dealt board"
-[ "${#open[@]}" -ge 3 ] || e2e_fail "fewer than three open cells"
-echo "given at $given, ${#open[@]} open cells"
+shown() { e2e_park; e2e_shot "$1"; }
+placed_at() { shown "$1" && e2e_placed "$E2E_OUT/$1.png" "$2" "$3"; }
+empty_at() {
+    local ink
+    shown "$1"
+    read -r ink _ < <(e2e_cell_measure "$E2E_OUT/$1.png" "$2" "$3")
+    [ "$ink" -eq 0 ]
+}
 
 # Mode None: digit 5 from the keyboard, a left click places it, a right
 # click takes it away again.
-read -r r c <<<"${open[0]}"
+read -r r c <<<"${OPEN[0]}"
 xdotool key 5
 read -r x y < <(e2e_cell "$r" "$c")
 e2e_click "$x" "$y" 1
-e2e_shot placed
-[ "$(placed "$E2E_OUT/placed.png" "$r" "$c")" -gt 5 ] || e2e_fail "no blue digit placed at $r,$c"
+e2e_wait 10 "a digit placed at $r,$c" placed_at placed "$r" "$c"
 e2e_click "$x" "$y" 3
+e2e_wait 10 "the digit at $r,$c taken away" empty_at unplaced "$r" "$c"
 
 # Mode All (F2): a left click on a candidate mark makes it the cell's digit;
 # a left click on that digit takes it back.
+read -r r c <<<"${OPEN[1]}"
 xdotool key F2
-sleep 0.3
-read -r r c <<<"${open[1]}"
+marks_at() {
+    local k
+    shown "$1"
+    e2e_placed "$E2E_OUT/$1.png" "$2" "$3" && return 1
+    MARKS=()
+    read -r -a inks < <(e2e_mark_inks "$E2E_OUT/$1.png" "$2" "$3")
+    for k in 1 2 3 4 5 6 7 8 9; do
+        [ "${inks[$((k - 1))]}" -gt 2 ] && MARKS+=("$k")
+    done
+    [ "${#MARKS[@]}" -gt 0 ]
+}
+e2e_wait 10 "candidate marks shown at $r,$c" marks_at all "$r" "$c"
+taken=${MARKS[0]}
+read -r mx my < <(e2e_mark "$r" "$c" "$taken")
+e2e_click "$mx" "$my" 1
+e2e_wait 10 "mark $taken becoming the digit at $r,$c" placed_at mark-taken "$r" "$c"
 read -r x y < <(e2e_cell "$r" "$c")
-e2e_shot all
-taken=""
-for k in 1 2 3 4 5 6 7 8 9; do
-    mx=$((x - 23 + 2 + 14 * ((k - 1) % 3) + 6))
-    my=$((y - 23 + 2 + 14 * ((k - 1) / 3) + 6))
-    # A shown mark has text in the candidate colour (122, 86, 54).
-    if [ "$(e2e_count "$E2E_OUT/all.png" '#7A5636' 11 11 $((mx - 5)) $((my - 5)))" -gt 0 ]; then
-        e2e_click "$mx" "$my" 1
-        taken=$k
-        break
-    fi
-done
-[ -n "$taken" ] || e2e_fail "no candidate mark shown at $r,$c"
-e2e_shot mark-taken
-[ "$(placed "$E2E_OUT/mark-taken.png" "$r" "$c")" -gt 5 ] || e2e_fail "mark $taken did not become a digit"
 e2e_click "$x" "$y" 1
+e2e_wait 10 "the digit at $r,$c taken back to marks" marks_at mark-back "$r" "$c"
 
 # The candidate menu on an open cell: open it with the right button and
-# choose its first item.
-read -r r c <<<"${open[2]}"
-read -r x y < <(e2e_cell "$r" "$c")
+# choose its first item. The click must miss the shown marks: the right
+# button on a mark deletes that candidate and opens no menu.
+shown menu-cell
+spot=""
+for cell in "${OPEN[@]:2}"; do
+    read -r r c <<<"$cell"
+    read -r -a inks < <(e2e_mark_inks "$E2E_OUT/menu-cell.png" "$r" "$c")
+    for k in 5 1 2 3 4 6 7 8 9; do
+        if [ "${inks[$((k - 1))]}" -eq 0 ]; then
+            spot=$(e2e_mark "$r" "$c" "$k")
+            break 2
+        fi
+    done
+done
+[ -n "$spot" ] || e2e_fail "no open cell with a free spot for the menu"
+read -r x y <<<"$spot"
+before=$(e2e_popups)
 e2e_click "$x" "$y" 3
-sleep 0.5
+menu_open() { [ "$(e2e_popups)" -gt "$before" ]; }
+e2e_wait 10 "the candidate menu" menu_open
 e2e_shot menu
 xdotool key Down Return
-sleep 0.3
+menu_closed() { [ "$(e2e_popups)" -le "$before" ]; }
+e2e_wait 10 "the candidate menu to close" menu_closed
 
 # Hints fill the open cells from the bottom right backwards.
 e2e_click $((4 + 154 + 11)) $((460 + 2 + 11)) 1
-xdotool click --repeat $(( ${#open[@]} + 2 )) --delay 40 1
-sleep 1
-e2e_shot hinted
+xdotool click --repeat $(( ${#OPEN[@]} + 2 )) --delay 40 1
+all_hinted() {
+    local r c ink black blue red digits=0
+    shown hinted
+    while read -r r c ink black blue red; do
+        [ $((black + blue + red)) -gt 15 ] && digits=$((digits + 1))
+    done < <(e2e_board "$E2E_OUT/hinted.png")
+    [ "$digits" -eq 81 ]
+}
+e2e_wait 20 "a digit in every cell" all_hinted
 
 # Mode None (its radio button this time), then a left click on a given
 # finishes the game.
 e2e_click $((433 + 8 + 6)) $((33 + 24 + 8)) 1
-sleep 0.5
-read -r r c <<<"$given"
+read -r r c <<<"$GIVEN"
 read -r x y < <(e2e_cell "$r" "$c")
 e2e_click "$x" "$y" 1
-sleep 0.5
-e2e_shot solved
-[ "$(e2e_count "$E2E_OUT/solved.png" "$BLACK" 105 19 360 465)" -gt 10 ] || e2e_fail "\"Puzzle Solved\" not shown"
+solved() {
+    local near
+    shown solved
+    read -r _ near < <(e2e_measure "$E2E_OUT/solved.png" 105 19 360 465)
+    [ "$near" -gt 10 ]
+}
+e2e_wait 10 "\"Puzzle Solved\"" solved
 # The clock no longer changes.
+a=$(e2e_clock "$E2E_OUT/solved.png")
 sleep 1.5
 e2e_shot solved-later
-a=$(convert "$E2E_OUT/solved.png" -crop "80x22+$((CX + 185))+$((CY + 2))" +repage -depth 8 rgb:- | md5sum)
-b=$(convert "$E2E_OUT/solved-later.png" -crop "80x22+$((CX + 185))+$((CY + 2))" +repage -depth 8 rgb:- | md5sum)
-[ "$a" = "$b" ] || e2e_fail "the clock still runs after the finish"
+[ "$a" = "$(e2e_clock "$E2E_OUT/solved-later.png")" ] || e2e_fail "the clock still runs after the finish"
 echo "play test passed"

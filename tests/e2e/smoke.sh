@@ -15,18 +15,19 @@ read -r bx by < <(e2e_find_board "$E2E_OUT/start.png") || e2e_fail "no board fra
 echo "board frame at $bx,$by"
 # Frame 2 px black; cell (1,1) white; cell (1,4) in box 2 light blue; the
 # frame's far corner 421 px away is black too.
-[ "$(e2e_pixel "$E2E_OUT/start.png" $((bx + 1)) $((by + 1)))" = "0,0,0" ] || e2e_fail "frame not black"
-[ "$(e2e_pixel "$E2E_OUT/start.png" $((bx + 421)) $((by + 421)))" = "0,0,0" ] || e2e_fail "far corner not black"
-[ "$(e2e_pixel "$E2E_OUT/start.png" $((bx + 25)) $((by + 25)))" = "255,255,255" ] || e2e_fail "cell (1,1) not white"
-[ "$(e2e_pixel "$E2E_OUT/start.png" $((bx + 165)) $((by + 25)))" = "187,187,255" ] || e2e_fail "cell (1,4) not box-shaded"
+e2e_pixel_near "$E2E_OUT/start.png" $((bx + 1)) $((by + 1)) 0,0,0 || e2e_fail "frame not black"
+e2e_pixel_near "$E2E_OUT/start.png" $((bx + 421)) $((by + 421)) 0,0,0 || e2e_fail "far corner not black"
+e2e_pixel_near "$E2E_OUT/start.png" $((bx + 25)) $((by + 25)) 255,255,255 || e2e_fail "cell (1,1) not white"
+e2e_pixel_near "$E2E_OUT/start.png" $((bx + 165)) $((by + 25)) 187,187,255 || e2e_fail "cell (1,4) not box-shaded"
 [ -d "$game_dir/replay" ] || e2e_fail "no replay directory"
 
 # File > Exit by its mnemonics.
 xdotool key --clearmodifiers alt+f
-sleep 0.5
+menu_open() { [ "$(e2e_popups)" -gt 0 ]; }
+e2e_wait 10 "the File menu" menu_open
 e2e_shot file-menu
 xdotool key e
 status=0
-e2e_wait_exit "$GAME_PID" 5 || status=$?
-[ "$status" -eq 0 ] || e2e_fail "the game did not end with status 0 within 5 s (status $status)"
+e2e_wait_exit "$GAME_PID" 10 || status=$?
+[ "$status" -eq 0 ] || e2e_fail "the game did not end with status 0 within 10 s (status $status)"
 echo "smoke test passed"
