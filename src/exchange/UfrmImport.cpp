@@ -73,6 +73,9 @@ TfrmImport::TfrmImport(QWidget *parent)
     // Pasted rich text arrives as its plain text; long lines stay whole.
     memo2->setAcceptRichText(false);
     memo2->setLineWrapMode(QTextEdit::NoWrap);
+    // Tab leaves the box for the buttons: a tab in import text is blank
+    // space anyway.
+    memo2->setTabChangesFocus(true);
     QFont courier(QStringLiteral("Courier New"));
     courier.setStyleHint(QFont::Monospace);
     courier.setFixedPitch(true);

@@ -70,9 +70,16 @@ Tfrm_new::Tfrm_new(GameHost &host, const Windows &windows, QWidget *parent)
     Button5 = button("Button5", QStringLiteral("Load Puzzle"), &Tfrm_new::Button5Click);
     Button6 = button("Button6", QStringLiteral("&Import"), &Tfrm_new::Button6Click);
 
+    // The buttons top to bottom, in the order the keyboard visits them.
     auto *side = new QVBoxLayout;
-    for (QPushButton *b : {Button6, Button5, Button3, Button1, Button2})
-        side->addWidget(b);
+    QWidget *previous = nullptr;
+    for (QPushButton *b : {Button6, Button5, Button3, Button1, Button2, Button4}) {
+        if (b != Button4)
+            side->addWidget(b);
+        if (previous)
+            setTabOrder(previous, b);
+        previous = b;
+    }
     side->addStretch();
     side->addWidget(Button4);
     auto *layout = new QGridLayout(this);

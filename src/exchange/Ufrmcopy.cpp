@@ -24,6 +24,7 @@ Tfrmcopy::Tfrmcopy(GameHost &host, QWidget *parent)
     memo1->setObjectName(QStringLiteral("memo1"));
     memo1->setAcceptRichText(false);
     memo1->setLineWrapMode(QTextEdit::NoWrap);
+    memo1->setTabChangesFocus(true);
     QFont courier(QStringLiteral("Courier New"));
     courier.setStyleHint(QFont::Monospace);
     courier.setFixedPitch(true);
