@@ -336,3 +336,38 @@ e2e_cleanup() {
     e2e_stop_x
     rm -rf "$game_dir" 2>/dev/null || true
 }
+
+# Id of the visible window whose title matches the regular expression $1
+# (empty when there is none).
+e2e_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
+
+# Waits until a window titled like $2 is on show and holds the keyboard
+# focus, then stores its id in the variable named $1: keys typed before
+# that would go elsewhere. When a box closes, the focus falls back to the
+# root window and, without a window manager, nobody hands it on: then the
+# window gets it the way a window manager would give it.
+e2e_wait_window() {
+    local -n _id=$1
+    _id=""
+    window_focused() {
+        local focus shown
+        _id=$(e2e_window "$2")
+        [ -n "$_id" ] || return 1
+        focus=$(xdotool getwindowfocus 2>/dev/null || true)
+        [ "$focus" = "$_id" ] && return 0
+        shown=$(xdotool search --onlyvisible --name '.' 2>/dev/null || true)
+        grep -qx "$focus" <<<"$shown" || xdotool windowfocus "$_id" 2>/dev/null || true
+        return 1
+    }
+    e2e_wait "$E2E_LIMIT" "the window \"$2\" with the focus" window_focused "$1" "$2"
+}
+
+# Waits until window $1 is no longer on show.
+e2e_wait_gone() {
+    window_gone() {
+        local shown
+        shown=$(xdotool search --onlyvisible --name '.' 2>/dev/null || true)
+        ! grep -qx "$1" <<<"$shown"
+    }
+    e2e_wait "$E2E_LIMIT" "$2 to close" window_gone "$1"
+}
