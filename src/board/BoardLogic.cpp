@@ -89,7 +89,7 @@ QString filterCandidates(const CellGrid &g, int row, int col)
     return digitsOf(bits);
 }
 
-void checkConflicts(const CellGrid &g)
+void checkConflicts(CellGrid &g)
 {
     int first = -1, second = -1;
     for (int i = 0; i < 81 && first < 0; ++i) {
@@ -120,7 +120,7 @@ bool hasConflict(const CellGrid &g)
     return false;
 }
 
-bool isSolved(const CellGrid &g)
+bool isSolved(CellGrid &g)
 {
     for (int i = 0; i < 81; ++i)
         if (g[i].state == stCandidates)
@@ -138,7 +138,7 @@ QString givensString(const CellGrid &g)
     return out;
 }
 
-void removeFromPeers(const CellGrid &g, int row, int col)
+void removeFromPeers(CellGrid &g, int row, int col)
 {
     const QString &v = g.at(row, col).value;
     if (v.size() != 1)
@@ -154,7 +154,7 @@ void removeFromPeers(const CellGrid &g, int row, int col)
     }
 }
 
-void restoreToPeers(const CellGrid &g, int row, int col, const QString &digit)
+void restoreToPeers(CellGrid &g, int row, int col, const QString &digit)
 {
     if (digit.isEmpty())
         return;
