@@ -4,22 +4,16 @@ namespace boardlogic {
 
 namespace {
 
-std::array<std::array<int, 20>, 81> buildPeers()
-{
+// The peer table as ints, the type the board's callers index with.
+constexpr std::array<std::array<int, 20>, 81> kPeersInt = [] {
     std::array<std::array<int, 20>, 81> table{};
-    for (int i = 0; i < 81; ++i) {
-        const int r = i / 9 + 1, c = i % 9 + 1;
-        int n = 0;
-        for (int j = 0; j < 81; ++j) {
-            const int k = j / 9 + 1, l = j % 9 + 1;
-            if (j != i && (k == r || l == c || boxOf(k, l) == boxOf(r, c)))
-                table[static_cast<size_t>(i)][static_cast<size_t>(n++)] = j;
-        }
-    }
+    for (std::size_t i = 0; i < 81; ++i)
+        for (std::size_t n = 0; n < 20; ++n)
+            table[i][n] = geometry::kPeerCells[i][n];
     return table;
-}
+}();
 
-inline int index(int row, int col) { return (row - 1) * 9 + col - 1; }
+inline int index(int row, int col) { return geometry::cellIndex(row - 1, col - 1); }
 
 // Bit d set for every digit character '1'..'9' in s.
 inline unsigned digitBits(const QString &s)
@@ -45,11 +39,7 @@ inline QString digitsOf(unsigned bits)
 
 } // namespace
 
-const std::array<std::array<int, 20>, 81> &peers()
-{
-    static const auto table = buildPeers();
-    return table;
-}
+const std::array<std::array<int, 20>, 81> &peers() { return kPeersInt; }
 
 QString candidatesOf(const CellGrid &g, int row, int col)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/CellData.h"
+#include "board/Geometry.h"
 
 #include <QString>
 
@@ -12,7 +13,7 @@
 namespace boardlogic {
 
 // Box 1..9 of (row, col), boxes 1, 2, 3 across the top band.
-constexpr int boxOf(int row, int col) { return 3 * ((row - 1) / 3) + (col - 1) / 3 + 1; }
+constexpr int boxOf(int row, int col) { return geometry::boxOf(geometry::cellIndex(row - 1, col - 1)) + 1; }
 
 // The 20 peers of each cell (board index 0..80), in board order.
 const std::array<std::array<int, 20>, 81> &peers();

@@ -1,5 +1,6 @@
 #include "solver/grader/Generator.h"
 
+#include "board/Geometry.h"
 #include "solver/grader/BankRandom.h"
 #include "solver/grader/Grader.h"
 
@@ -25,7 +26,7 @@ struct Filler {
     {
         if (cell == 81)
             return true;
-        const int r = cell / 9, c = cell % 9, b = (r / 3) * 3 + c / 3;
+        const int r = geometry::rowOf(cell), c = geometry::colOf(cell), b = geometry::boxOf(cell);
         int digits[9];
         std::iota(digits, digits + 9, 1);
         for (int i = 8; i > 0; --i)
