@@ -128,14 +128,6 @@ engine::Grid removeClues(const engine::Grid &solution, std::uint64_t seed, int f
     return puzzle;
 }
 
-QString bankEntry(const engine::Grid &puzzle, const engine::Grid &solution)
-{
-    QString s(81, QLatin1Char('?'));
-    for (std::size_t c = 0; c < 81; ++c)
-        s[static_cast<qsizetype>(c)] = puzzle[c] ? QChar(u'0' + solution[c]) : QChar(u'A' + solution[c] - 1);
-    return s;
-}
-
 Bank generateBank(const GeneratorOptions &options)
 {
     Bank bank;
