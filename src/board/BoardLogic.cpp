@@ -4,22 +4,16 @@ namespace boardlogic {
 
 namespace {
 
-std::array<std::array<int, 20>, 81> buildPeers()
-{
+// The peer table as ints, the type the board's callers index with.
+constexpr std::array<std::array<int, 20>, 81> kPeersInt = [] {
     std::array<std::array<int, 20>, 81> table{};
-    for (int i = 0; i < 81; ++i) {
-        const int r = i / 9 + 1, c = i % 9 + 1;
-        int n = 0;
-        for (int j = 0; j < 81; ++j) {
-            const int k = j / 9 + 1, l = j % 9 + 1;
-            if (j != i && (k == r || l == c || boxOf(k, l) == boxOf(r, c)))
-                table[static_cast<size_t>(i)][static_cast<size_t>(n++)] = j;
-        }
-    }
+    for (std::size_t i = 0; i < 81; ++i)
+        for (std::size_t n = 0; n < 20; ++n)
+            table[i][n] = geometry::kPeerCells[i][n];
     return table;
-}
+}();
 
-inline int index(int row, int col) { return (row - 1) * 9 + col - 1; }
+inline int index(int row, int col) { return geometry::cellIndex(row - 1, col - 1); }
 
 // Bit d set for every digit character '1'..'9' in s.
 inline unsigned digitBits(const QString &s)
@@ -45,11 +39,7 @@ inline QString digitsOf(unsigned bits)
 
 } // namespace
 
-const std::array<std::array<int, 20>, 81> &peers()
-{
-    static const auto table = buildPeers();
-    return table;
-}
+const std::array<std::array<int, 20>, 81> &peers() { return kPeersInt; }
 
 QString candidatesOf(const CellGrid &g, int row, int col)
 {
@@ -89,7 +79,7 @@ QString filterCandidates(const CellGrid &g, int row, int col)
     return digitsOf(bits);
 }
 
-void checkConflicts(const CellGrid &g)
+void checkConflicts(CellGrid &g)
 {
     int first = -1, second = -1;
     for (int i = 0; i < 81 && first < 0; ++i) {
@@ -120,7 +110,7 @@ bool hasConflict(const CellGrid &g)
     return false;
 }
 
-bool isSolved(const CellGrid &g)
+bool isSolved(CellGrid &g)
 {
     for (int i = 0; i < 81; ++i)
         if (g[i].state == stCandidates)
@@ -138,7 +128,7 @@ QString givensString(const CellGrid &g)
     return out;
 }
 
-void removeFromPeers(const CellGrid &g, int row, int col)
+void removeFromPeers(CellGrid &g, int row, int col)
 {
     const QString &v = g.at(row, col).value;
     if (v.size() != 1)
@@ -154,7 +144,7 @@ void removeFromPeers(const CellGrid &g, int row, int col)
     }
 }
 
-void restoreToPeers(const CellGrid &g, int row, int col, const QString &digit)
+void restoreToPeers(CellGrid &g, int row, int col, const QString &digit)
 {
     if (digit.isEmpty())
         return;

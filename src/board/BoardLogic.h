@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/CellData.h"
+#include "board/Geometry.h"
 
 #include <QString>
 
@@ -12,7 +13,7 @@
 namespace boardlogic {
 
 // Box 1..9 of (row, col), boxes 1, 2, 3 across the top band.
-constexpr int boxOf(int row, int col) { return 3 * ((row - 1) / 3) + (col - 1) / 3 + 1; }
+constexpr int boxOf(int row, int col) { return geometry::boxOf(geometry::cellIndex(row - 1, col - 1)) + 1; }
 
 // The 20 peers of each cell (board index 0..80), in board order.
 const std::array<std::array<int, 20>, 81> &peers();
@@ -24,15 +25,15 @@ QString candidatesOf(const CellGrid &g, int row, int col);
 QString filterCandidates(const CellGrid &g, int row, int col);
 // Flags the first non-open cell with an equal non-open peer and its last
 // such peer; clears every other errflag.
-void checkConflicts(const CellGrid &g);
+void checkConflicts(CellGrid &g);
 bool hasConflict(const CellGrid &g);
 // False at once when a cell is open; otherwise runs checkConflicts.
-bool isSolved(const CellGrid &g);
+bool isSolved(CellGrid &g);
 // The value of every fixed cell, "0" for the others.
 QString givensString(const CellGrid &g);
 // Strikes the single digit of (row, col) from the peers that are not fixed.
-void removeFromPeers(const CellGrid &g, int row, int col);
+void removeFromPeers(CellGrid &g, int row, int col);
 // Appends digit to the open peers that lack it and can take it again.
-void restoreToPeers(const CellGrid &g, int row, int col, const QString &digit);
+void restoreToPeers(CellGrid &g, int row, int col, const QString &digit);
 
 } // namespace boardlogic

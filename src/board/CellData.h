@@ -18,17 +18,29 @@ struct CellData {
 };
 
 // The 81 cells of one board in board order: (1,1), (1,2), ... (9,9).
+// Constness reaches the cells: a const grid only reads them. Copies are
+// made from mutable grids only, so a const grid cannot be copied into a
+// writable one.
 class CellGrid {
 public:
     CellGrid() { cells_.fill(nullptr); }
     explicit CellGrid(const std::array<CellData *, 81> &cells) : cells_(cells) {}
+    CellGrid(CellGrid &other) = default;
+    CellGrid(CellGrid &&other) = default;
+    CellGrid(const CellGrid &) = delete;
+    CellGrid &operator=(CellGrid &other) = default;
+    CellGrid &operator=(CellGrid &&other) = default;
+    CellGrid &operator=(const CellGrid &) = delete;
 
-    CellData &at(int row, int col) const { return *cells_[static_cast<size_t>((row - 1) * 9 + col - 1)]; }
-    CellData &operator[](int index) const { return *cells_[static_cast<size_t>(index)]; }
-    void set(int index, CellData *cell) { cells_[static_cast<size_t>(index)] = cell; }
+    const CellData &at(int row, int col) const { return *cells_[index(row, col)]; }
+    CellData &at(int row, int col) { return *cells_[index(row, col)]; }
+    const CellData &operator[](int i) const { return *cells_[static_cast<size_t>(i)]; }
+    CellData &operator[](int i) { return *cells_[static_cast<size_t>(i)]; }
+    void set(int i, CellData *cell) { cells_[static_cast<size_t>(i)] = cell; }
     static constexpr int size() { return 81; }
 
 private:
+    static size_t index(int row, int col) { return static_cast<size_t>((row - 1) * 9 + col - 1); }
     std::array<CellData *, 81> cells_;
 };
 
@@ -39,6 +51,7 @@ public:
     OwnedGrid(const OwnedGrid &other);
     OwnedGrid &operator=(const OwnedGrid &other);
     const CellGrid &grid() const { return grid_; }
+    CellGrid &grid() { return grid_; }
     CellData &at(int row, int col) { return grid_.at(row, col); }
 
 private:

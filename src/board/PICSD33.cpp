@@ -18,7 +18,7 @@ TPICSD33::TPICSD33(QWidget *parent) : QWidget(parent)
             cell->col = c;
             cell->setAlignment(Qt::AlignCenter);
             cell->setFocusPolicy(Qt::NoFocus);
-            cell->setColor(BoxColor(r, c));
+            cell->setPanelColor(BoxColor(r, c));
             cell->setObjectName(QStringLiteral("cell%1%2").arg(r).arg(c));
             const int i = (r - 1) * 9 + c - 1;
             cells_[static_cast<size_t>(i)] = cell;
@@ -80,10 +80,10 @@ void TPICSD33::digitStyle(TPicNode *cell, int style) const
 void TPICSD33::background(TPicNode *cell) const
 {
     if (cell->errflag) {
-        cell->setColor(errorcolor);
+        cell->setPanelColor(errorcolor);
     } else {
         cell->setCaption(QString());
-        cell->setColor(BoxColor(cell->row, cell->col));
+        cell->setPanelColor(BoxColor(cell->row, cell->col));
     }
 }
 
@@ -91,7 +91,7 @@ void TPICSD33::RefreshStyle()
 {
     for (TPicNode *cell : cells_) {
         if (cell->errflag)
-            cell->setColor(errorcolor);
+            cell->setPanelColor(errorcolor);
         else
             cell->setcolor(BoxColor(cell->row, cell->col));
         if (cell->state == stFixed) {

@@ -35,6 +35,7 @@ public:
     TPicNode *Cell(int row, int col) const { return cells_[static_cast<size_t>((row - 1) * 9 + col - 1)]; }
     TPicNode *cellAt(int index) const { return cells_[static_cast<size_t>(index)]; }
     const CellGrid &grid() const { return grid_; }
+    CellGrid &grid() { return grid_; }
 
     int BoxOf(int row, int col) const;
     QString CandidatesOf(int row, int col) const;

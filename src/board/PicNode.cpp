@@ -21,7 +21,7 @@ TPicNode::TPicNode(QWidget *parent) : Tmousepanel(parent)
 void TPicNode::setcolor(TColor c)
 {
     for (int k = 1; k <= 9; ++k)
-        marks[static_cast<size_t>(k)]->setColor(c);
+        marks[static_cast<size_t>(k)]->setPanelColor(c);
 }
 
 void TPicNode::setFontSize(int size)

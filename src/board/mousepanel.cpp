@@ -22,7 +22,7 @@ void Tmousepanel::setCaption(const QString &text)
     update();
 }
 
-void Tmousepanel::setColor(TColor c)
+void Tmousepanel::setPanelColor(TColor c)
 {
     if (color_ == c)
         return;

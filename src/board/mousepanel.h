@@ -32,8 +32,8 @@ public:
 
     QString caption() const { return caption_; }
     void setCaption(const QString &text);
-    TColor color() const { return color_; }
-    void setColor(TColor c);
+    TColor panelColor() const { return color_; }
+    void setPanelColor(TColor c);
     int fontSize() const { return fontSize_; }
     void setFontSizePt(int size);
     TColor fontColor() const { return fontColor_; }

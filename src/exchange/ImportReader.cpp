@@ -23,7 +23,7 @@ QStringView trimBlanks(QStringView s)
 
 // Givens from the digits of the string; every other cell open with the
 // candidates the givens leave it.
-void readPuzzleString(QStringView puzzle, const CellGrid &g)
+void readPuzzleString(QStringView puzzle, CellGrid &g)
 {
     for (int i = 0; i < 81; ++i) {
         CellData &cell = g[i];
@@ -43,7 +43,7 @@ void readPuzzleString(QStringView puzzle, const CellGrid &g)
 // Rows are the lines holding a digit or a dot; cells are their runs of
 // digits and dots. Line breaks end runs like any other character, and lines
 // without a run are skipped, so CR LF, LF and CR need no telling apart.
-void readCandidateGrid(QStringView text, const CellGrid &g)
+void readCandidateGrid(QStringView text, CellGrid &g)
 {
     for (int i = 0; i < 81; ++i) {
         g[i].state = stCandidates;
@@ -84,7 +84,7 @@ void readCandidateGrid(QStringView text, const CellGrid &g)
 
 } // namespace
 
-void ImportResult::applyTo(const CellGrid &board) const
+void ImportResult::applyTo(CellGrid &board) const
 {
     for (int i = 0; i < 81; ++i) {
         board[i].state = cells.grid()[i].state;
@@ -95,7 +95,7 @@ void ImportResult::applyTo(const CellGrid &board) const
 ImportResult readImport(QStringView text)
 {
     ImportResult result;
-    const CellGrid &g = result.cells.grid();
+    CellGrid &g = result.cells.grid();
     if (text.size() == 81) {
         result.rule = 1;
         readPuzzleString(trimBlanks(text), g);

@@ -22,7 +22,7 @@ struct ImportResult {
 
     bool valid() const { return rule != 0; }
     // Writes state and value of every cell onto board; nothing else.
-    void applyTo(const CellGrid &board) const;
+    void applyTo(CellGrid &board) const;
 };
 
 // Rules, the first that applies wins:

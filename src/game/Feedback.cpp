@@ -75,7 +75,7 @@ void TForm1::RecolorCells()
     for (int i = 0; i < 81; ++i) {
         TPicNode *cell = sd991->cellAt(i);
         const TColor c = CellColor(cell->row, cell->col);
-        cell->setColor(c);
+        cell->setPanelColor(c);
         cell->setcolor(c);
     }
 }
@@ -95,7 +95,7 @@ void TForm1::HighlightDigit()
     for (int i = 0; i < 81; ++i) {
         TPicNode *cell = sd991->cellAt(i);
         if (cell->value == digit && !cell->errflag && cell->state != stCandidates)
-            cell->setColor(sd991->highcolor);
+            cell->setPanelColor(sd991->highcolor);
     }
 }
 

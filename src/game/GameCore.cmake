@@ -5,4 +5,4 @@ nodala_library(nodala_game_core
           ${CMAKE_CURRENT_LIST_DIR}/QJ.h ${CMAKE_CURRENT_LIST_DIR}/QJ.cpp
           ${CMAKE_CURRENT_LIST_DIR}/Ufrmtk.h ${CMAKE_CURRENT_LIST_DIR}/Ufrmtk.cpp
           ${PROJECT_SOURCE_DIR}/resources/bank/bank.qrc
-  LIBS nodala_board_core Qt6::Core)
+  LIBS nodala_board_core nodala_bank_entry Qt6::Core)

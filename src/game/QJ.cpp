@@ -2,6 +2,7 @@
 
 #include "board/Digits.h"
 #include "game/Random.h"
+#include "solver/grader/BankEntry.h"
 
 #include <utility>
 
@@ -31,27 +32,20 @@ TQJ::TQJ()
 
 void TQJ::LoadFromBank(const QString &entry)
 {
-    // Check the whole entry first so a bad one never leaves half a puzzle.
-    if (entry.size() < 81)
+    // Decode the whole entry first so a bad one never leaves half a puzzle.
+    if (entry.size() < grader::kBankEntryLength)
         throw ConvertError(QStringLiteral("Bank entry too short: '%1'").arg(entry));
-    for (int i = 0; i < 81; ++i) {
-        const char16_t c = entry.at(i).unicode();
-        if (!((c >= u'1' && c <= u'9') || (c >= u'A' && c <= u'I')))
-            throw ConvertError(QStringLiteral("'%1' is not a valid integer value").arg(entry.at(i)));
-    }
+    const grader::DecodedEntry decoded = grader::decodeBankEntry(entry);
+    if (!decoded.ok())
+        throw ConvertError(QStringLiteral("'%1' is not a valid integer value").arg(entry.at(decoded.bad)));
     for (int row = 1; row <= 9; ++row)
         for (int col = 1; col <= 9; ++col) {
             TNode &n = node(row, col);
-            const char16_t c = entry.at((row - 1) * 9 + col - 1).unicode();
+            const std::size_t i = index(row, col);
             n.row = row;
             n.col = col;
-            if (c >= u'A') {
-                n.given = 0;
-                n.digit = 1 + (c - u'A');
-            } else {
-                n.given = 1;
-                n.digit = c - u'0';
-            }
+            n.given = decoded.puzzle[i] ? 1 : 0;
+            n.digit = decoded.solution[i];
         }
     Shuffle(200);
 }

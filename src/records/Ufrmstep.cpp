@@ -65,7 +65,7 @@ void forEachToken(const QString &line, bool strict, F f)
 
 } // namespace
 
-void StepLineToBoard(const CellGrid &board, const QString &line)
+void StepLineToBoard(CellGrid &board, const QString &line)
 {
     forEachToken(line, false, [&](int i, int state, QStringView value) {
         CellData &c = board[i];

@@ -17,7 +17,7 @@ QString BoardToStepLine(const CellGrid &board);
 // out of commas, every remaining cell takes its final token. Throws
 // ConvertError when a token does not start with a state digit (1..3); cells
 // before that one are already set.
-void StepLineToBoard(const CellGrid &board, const QString &line);
+void StepLineToBoard(CellGrid &board, const QString &line);
 // Throws ConvertError when StepLineToBoard would, and also for what only
 // damage makes: a line longer than kMaxStepLineLength, or a value of more
 // than nine characters or with anything but the digits 1..9. A record is

@@ -6,7 +6,8 @@
 
 namespace engine {
 
-// Fixed geometry of the 9 x 9 board, built once.
+// The board's layout (board/Geometry.h) gathered in one block with the
+// solver's own line-box segments, built once.
 struct Tables {
     // Units: rows 0..8, columns 9..17, boxes 18..26.
     std::array<std::array<std::uint8_t, 9>, 27> unit{};

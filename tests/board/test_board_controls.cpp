@@ -60,7 +60,7 @@ private slots:
             QCOMPARE(c->focusPolicy(), Qt::NoFocus);
             QCOMPARE(c->parentWidget(), &b);
             // The checkerboard of boxes.
-            QCOMPARE(c->color(), b.BoxOf(c->row, c->col) % 2 == 0 ? 16759739 : 0xFFFFFF);
+            QCOMPARE(c->panelColor(), b.BoxOf(c->row, c->col) % 2 == 0 ? 16759739 : 0xFFFFFF);
         }
     }
 
@@ -106,14 +106,14 @@ private slots:
         QCOMPARE(shownMarks(&cell), QString("123456789"));
 
         // The mark methods never touch the cell's own look.
-        cell.setColor(0x123456);
+        cell.setPanelColor(0x123456);
         cell.Hide();
         cell.setcolor(255);
         cell.setFontSize(7);
         cell.setFontColor(65280);
-        QCOMPARE(cell.color(), 0x123456);
+        QCOMPARE(cell.panelColor(), 0x123456);
         for (int k = 1; k <= 9; ++k) {
-            QCOMPARE(cell.marks[static_cast<size_t>(k)]->color(), 255);
+            QCOMPARE(cell.marks[static_cast<size_t>(k)]->panelColor(), 255);
             QCOMPARE(cell.marks[static_cast<size_t>(k)]->fontSize(), 7);
             QCOMPARE(cell.marks[static_cast<size_t>(k)]->fontColor(), 65280);
         }
@@ -177,22 +177,22 @@ private slots:
         setCell(c, stBigNumber, "4");
         c->errflag = true;
         b.ShowNone();
-        QCOMPARE(c->color(), 254);
+        QCOMPARE(c->panelColor(), 254);
         QCOMPARE(c->caption(), QString("4"));
         c->errflag = false;
         b.ShowAll();
-        QCOMPARE(c->color(), b.UNFoucsColor2);
+        QCOMPARE(c->panelColor(), b.UNFoucsColor2);
 
         // RefreshStyle paints an error cell, and otherwise only the marks.
         c->errflag = true;
         b.UNFoucsColor2 = 0x00AA00;
         b.RefreshStyle();
-        QCOMPARE(c->color(), 254);
+        QCOMPARE(c->panelColor(), 254);
         c->errflag = false;
-        c->setColor(0x111111);
+        c->setPanelColor(0x111111);
         b.RefreshStyle();
-        QCOMPARE(c->color(), 0x111111);
-        QCOMPARE(c->marks[1]->color(), 0x00AA00);
+        QCOMPARE(c->panelColor(), 0x111111);
+        QCOMPARE(c->marks[1]->panelColor(), 0x00AA00);
     }
 
     void servicesReachTheCells()

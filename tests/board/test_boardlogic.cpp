@@ -1,8 +1,11 @@
 // The Sudoku services on a position, on cells without widgets.
 #include "board/BoardLogic.h"
 #include "board/Digits.h"
+#include "board/Geometry.h"
 
 #include <QTest>
+
+#include <algorithm>
 
 using namespace boardlogic;
 
@@ -58,6 +61,37 @@ private slots:
         const auto &p0 = peers()[0];
         QCOMPARE(p0[0], 1);
         QCOMPARE(p0[19], 72);
+    }
+
+    // Every table of the layout agrees with the others: each unit holds nine
+    // distinct cells, a cell lies in exactly the units kUnitsOf names, and
+    // its peers are those units' cells but itself.
+    void layoutTablesAgree()
+    {
+        using namespace geometry;
+        std::array<std::array<int, kCells>, kUnits> member{};
+        for (int u = 0; u < kUnits; ++u)
+            for (std::uint8_t c : kUnitCells[static_cast<size_t>(u)])
+                ++member[static_cast<size_t>(u)][c];
+        for (int c = 0; c < kCells; ++c) {
+            const auto &units = kUnitsOf[static_cast<size_t>(c)];
+            QCOMPARE(int(units[0]), rowOf(c));
+            QCOMPARE(int(units[1]), 9 + colOf(c));
+            QCOMPARE(int(units[2]), 18 + boxOf(c));
+            std::array<int, kCells> seen{};
+            for (int u = 0; u < kUnits; ++u) {
+                const int in = member[static_cast<size_t>(u)][static_cast<size_t>(c)];
+                QCOMPARE(in, std::count(units.begin(), units.end(), u) ? 1 : 0);
+                if (in)
+                    for (std::uint8_t p : kUnitCells[static_cast<size_t>(u)])
+                        seen[p] = 1;
+            }
+            seen[static_cast<size_t>(c)] = 0;
+            std::array<int, kCells> peersOf{};
+            for (std::uint8_t p : kPeerCells[static_cast<size_t>(c)])
+                peersOf[p] = 1;
+            QVERIFY(peersOf == seen);
+        }
     }
 
     void candidatesOf_data()

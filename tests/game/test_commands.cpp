@@ -80,7 +80,7 @@ private slots:
         g.form->ToolButton9Click();
         QCOMPARE(g.cell(9, 9)->state, int(stBigNumber));
         QCOMPARE(g.cell(9, 9)->value, g.solutionAt(9, 9));
-        QCOMPARE(g.cell(9, 9)->color(), 65535);
+        QCOMPARE(g.cell(9, 9)->panelColor(), 65535);
         QVERIFY(!g.cell(9, 8)->value.contains(g.solutionAt(9, 9))); // struck from the peers
         g.form->ToolButton9Click();
         QCOMPARE(g.cell(9, 8)->value, g.solutionAt(9, 8));

@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(cell(9, 9)->value, QString("2"));
         QCOMPARE(cell(9, 9)->state, int(stFixed));
         // The cells holding the selected digit are highlighted.
-        QCOMPARE(cell(1, 4)->color(), form->sd991->highcolor); // the given 4
+        QCOMPARE(cell(1, 4)->panelColor(), form->sd991->highcolor); // the given 4
         QVERIFY(!form->sd991->Cell(1, 1)->PopupMenu());
     }
 
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(cell(1, 1)->state, int(stCandidates));
         // No highlight with no digit down.
         for (int i = 0; i < 81; ++i)
-            QVERIFY(form->sd991->cellAt(i)->color() != form->sd991->highcolor);
+            QVERIFY(form->sd991->cellAt(i)->panelColor() != form->sd991->highcolor);
         click(cell(2, 2), Qt::RightButton);
         QVERIFY(cell(2, 2)->value.isEmpty());
     }
@@ -293,7 +293,7 @@ private slots:
         click(cell(1, 5), Qt::LeftButton);
         QVERIFY(cell(1, 5)->errflag);
         QVERIFY(cell(1, 1)->errflag);
-        QCOMPARE(cell(1, 5)->color(), form->sd991->errorcolor);
+        QCOMPARE(cell(1, 5)->panelColor(), form->sd991->errorcolor);
         QCOMPARE(form->CellColor(1, 1), form->sd991->errorcolor);
         // The given 1 elsewhere is highlighted, an open cell never.
         QCOMPARE(form->CellColor(2, 7), form->sd991->highcolor);

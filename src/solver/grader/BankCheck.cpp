@@ -1,5 +1,6 @@
 #include "solver/grader/BankCheck.h"
 
+#include "solver/grader/BankEntry.h"
 #include "solver/grader/Grader.h"
 
 #include <QHash>
@@ -20,22 +21,13 @@ bool validGrid(const engine::Grid &g)
 
 QString entryFault(const QString &entry, int level)
 {
-    if (entry.size() != 81)
+    if (entry.size() != kBankEntryLength)
         return QStringLiteral("length %1, not 81").arg(entry.size());
-    engine::Grid puzzle{}, solution{};
-    int givens = 0;
-    for (int i = 0; i < 81; ++i) {
-        const char16_t c = entry.at(i).unicode();
-        const auto cell = static_cast<std::size_t>(i);
-        if (c >= u'1' && c <= u'9') {
-            puzzle[cell] = solution[cell] = static_cast<std::uint8_t>(c - u'0');
-            ++givens;
-        } else if (c >= u'A' && c <= u'I') {
-            solution[cell] = static_cast<std::uint8_t>(c - u'A' + 1);
-        } else {
-            return QStringLiteral("character %1 is neither 1..9 nor A..I").arg(i + 1);
-        }
-    }
+    const DecodedEntry decoded = decodeBankEntry(entry);
+    if (!decoded.ok())
+        return QStringLiteral("character %1 is neither 1..9 nor A..I").arg(decoded.bad + 1);
+    const engine::Grid &puzzle = decoded.puzzle, &solution = decoded.solution;
+    const int givens = decoded.givens;
     if (!validGrid(solution))
         return QStringLiteral("the letters and digits are not a valid grid");
     if (givens < kBankMinGivens || givens > kBankMaxGivens)
@@ -72,9 +64,7 @@ BankReport verifyBank(const Bank &bank, int perLevel)
             }
             where.insert(entry, place);
             ++report.checked;
-            int givens = 0;
-            for (QChar c : entry)
-                givens += c.isDigit();
+            const int givens = decodeBankEntry(entry).givens;
             minGivens = std::min(minGivens, givens);
             maxGivens = std::max(maxGivens, givens);
         }

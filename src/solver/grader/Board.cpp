@@ -2,29 +2,14 @@
 
 namespace grader {
 
-Tables::Tables()
+Tables::Tables() : unitCells(geometry::kUnitCells), unitsOf(geometry::kUnitsOf)
 {
-    for (int i = 0; i < 9; ++i)
-        for (int j = 0; j < 9; ++j) {
-            const int row = i * 9 + j, col = j * 9 + i;
-            const int box = ((i / 3) * 3 + j / 3) * 9 + (i % 3) * 3 + j % 3;
-            unitCells[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(row);
-            unitCells[static_cast<std::size_t>(9 + i)][static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(col);
-            unitCells[static_cast<std::size_t>(18 + i)][static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(box);
-        }
     for (std::size_t u = 0; u < 27; ++u)
         for (std::uint8_t c : unitCells[u])
             unitSet[u].set(c);
-    for (int c = 0; c < 81; ++c) {
-        auto &units = unitsOf[static_cast<std::size_t>(c)];
-        units = {static_cast<std::uint8_t>(rowOf(c)), static_cast<std::uint8_t>(9 + colOf(c)),
-                 static_cast<std::uint8_t>(18 + boxOf(c))};
-        CellSet peers;
-        for (std::uint8_t u : units)
-            peers |= unitSet[u];
-        peers.reset(c);
-        peerSet[static_cast<std::size_t>(c)] = peers;
-    }
+    for (std::size_t c = 0; c < 81; ++c)
+        for (std::uint8_t p : geometry::kPeerCells[c])
+            peerSet[c].set(p);
 }
 
 const Tables &tables()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/Geometry.h"
 #include "solver/Engine.h"
 #include "solver/grader/CellSet.h"
 
@@ -30,9 +31,9 @@ struct Tables {
 };
 const Tables &tables();
 
-inline int rowOf(int cell) { return cell / 9; }
-inline int colOf(int cell) { return cell % 9; }
-inline int boxOf(int cell) { return (cell / 27) * 3 + (cell % 9) / 3; }
+using geometry::boxOf;
+using geometry::colOf;
+using geometry::rowOf;
 inline bool sees(int a, int b) { return a != b && tables().peerSet[static_cast<std::size_t>(a)].test(b); }
 // Cells that see every cell of the set (the set's own cells excluded).
 CellSet commonPeers(const CellSet &cells);

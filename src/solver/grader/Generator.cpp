@@ -1,5 +1,6 @@
 #include "solver/grader/Generator.h"
 
+#include "board/Geometry.h"
 #include "solver/grader/BankRandom.h"
 #include "solver/grader/Grader.h"
 
@@ -25,7 +26,7 @@ struct Filler {
     {
         if (cell == 81)
             return true;
-        const int r = cell / 9, c = cell % 9, b = (r / 3) * 3 + c / 3;
+        const int r = geometry::rowOf(cell), c = geometry::colOf(cell), b = geometry::boxOf(cell);
         int digits[9];
         std::iota(digits, digits + 9, 1);
         for (int i = 8; i > 0; --i)
@@ -125,14 +126,6 @@ engine::Grid removeClues(const engine::Grid &solution, std::uint64_t seed, int f
             puzzle[static_cast<std::size_t>(cell)] = kept;
     }
     return puzzle;
-}
-
-QString bankEntry(const engine::Grid &puzzle, const engine::Grid &solution)
-{
-    QString s(81, QLatin1Char('?'));
-    for (std::size_t c = 0; c < 81; ++c)
-        s[static_cast<qsizetype>(c)] = puzzle[c] ? QChar(u'0' + solution[c]) : QChar(u'A' + solution[c] - 1);
-    return s;
 }
 
 Bank generateBank(const GeneratorOptions &options)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "solver/Engine.h"
+#include "solver/grader/BankEntry.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,10 +38,6 @@ engine::Grid randomGrid(std::uint64_t seed);
 // Removes cells of the grid in a random order while the puzzle keeps one
 // solution, stopping at `floor` givens (0: until no cell can go).
 engine::Grid removeClues(const engine::Grid &solution, std::uint64_t seed, int floor);
-
-// The bank entry of a puzzle and its solution: givens as '1'..'9', every
-// other cell's solution digit as 'A'..'I'.
-QString bankEntry(const engine::Grid &puzzle, const engine::Grid &solution);
 
 // Generates a whole bank; the lists are shorter than perLevel only when the
 // candidate budget ran out (which would be a fault of the generator).

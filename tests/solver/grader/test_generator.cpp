@@ -71,6 +71,44 @@ private slots:
         QCOMPARE(entry.at(80), QChar(u'0' + solution[80]));
     }
 
+    void entriesDecodeWhatWasEncoded_data()
+    {
+        QTest::addColumn<int>("open"); // cells opened from the front
+        QTest::newRow("all given") << 0;
+        QTest::newRow("half open") << 40;
+        QTest::newRow("all open") << 81;
+    }
+    void entriesDecodeWhatWasEncoded()
+    {
+        QFETCH(int, open);
+        const engine::Grid solution = grader::randomGrid(5);
+        engine::Grid puzzle = solution;
+        std::fill(puzzle.begin(), puzzle.begin() + open, std::uint8_t{0});
+        const grader::DecodedEntry back = grader::decodeBankEntry(grader::bankEntry(puzzle, solution));
+        QVERIFY(back.ok());
+        QVERIFY(back.puzzle == puzzle);
+        QVERIFY(back.solution == solution);
+        QCOMPARE(back.givens, 81 - open);
+    }
+
+    void badEntryCharactersAreFound_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("bad");
+        const QString good = grader::bankEntry(engine::Grid{}, grader::randomGrid(5));
+        QTest::newRow("good, with a tail") << good + QStringLiteral("xyz") << -1;
+        QTest::newRow("short") << good.left(80) << 80;
+        QTest::newRow("zero") << QString(good).replace(0, 1, QStringLiteral("0")) << 0;
+        QTest::newRow("letter J") << QString(good).replace(7, 1, QStringLiteral("J")) << 7;
+        QTest::newRow("lower case") << QString(good).replace(80, 1, QStringLiteral("a")) << 80;
+    }
+    void badEntryCharactersAreFound()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, bad);
+        QCOMPARE(grader::decodeBankEntry(entry).bad, qsizetype(bad));
+    }
+
     void seedDecidesTheBank()
     {
         const grader::Bank one = smallBank(5, 1);
