@@ -20,4 +20,9 @@ constexpr TColor rgb(int r, int g, int b) { return (b << 16) | (g << 8) | r; }
 constexpr int red(TColor c) { return c & 0xFF; }
 constexpr int green(TColor c) { return (c >> 8) & 0xFF; }
 constexpr int blue(TColor c) { return (c >> 16) & 0xFF; }
+
+// The game's own colours.
+constexpr TColor HintCell = Yellow;  // a cell filled by a hint
+constexpr TColor WrongDigit = rgb(174, 0, 0); // a digit against the solution
+constexpr TColor HelpBar = rgb(255, 188, 121); // the status bar showing help
 } // namespace clr

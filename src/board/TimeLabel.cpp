@@ -1,5 +1,7 @@
 #include "board/TimeLabel.h"
 
+#include "board/Colors.h"
+
 #include <QTimer>
 
 TTimeLabel::TTimeLabel(QWidget *parent) : QLabel(parent), timer_(new QTimer(this))
@@ -8,7 +10,7 @@ TTimeLabel::TTimeLabel(QWidget *parent) : QLabel(parent), timer_(new QTimer(this
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    pal.setColor(QPalette::WindowText, toQColor(clr::Lime));
     setPalette(pal);
     QFont f;
     f.setPointSize(11);

@@ -29,7 +29,7 @@ void TForm1::ToolButton9Click()
     if (AutoUpdateOn())
         sd991->RemoveFromPeers(target->row, target->col);
     redraw();
-    target->setPanelColor(65535);
+    target->setPanelColor(clr::HintCell);
 }
 
 void TForm1::FillWithSolution(const QString &s)

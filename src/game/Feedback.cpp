@@ -55,7 +55,7 @@ void TForm1::UpdateDigitBars()
         // The bar's range is 0..9; a board with more of one digit (a clash)
         // shows it full, and the colour follows the position shown.
         bar->setValue(std::min(count[d], 9));
-        setBarColor(bar, bar->value() == 9 ? 255 : 16711680);
+        setBarColor(bar, bar->value() == 9 ? clr::Red : clr::Blue);
     }
 }
 
@@ -116,6 +116,6 @@ void TForm1::MarkWrongDigits()
             continue;
         const int s = QJ1->node(cell->row, cell->col).digit;
         if (s != 0 && cell->value != QString::number(s))
-            cell->setFontColorValue(174);
+            cell->setFontColorValue(clr::WrongDigit);
     }
 }

@@ -403,7 +403,7 @@ const char *TForm1::AllHelpText()
 
 void TForm1::ShowHelpText(const QString &text)
 {
-    sb1->setColor(7978239);
+    sb1->setColor(clr::HelpBar);
     sb1->setPanelText(text);
 }
 
