@@ -18,7 +18,7 @@ const QString kNewer = QStringLiteral("Have a new version,Do you want to downloa
 constexpr int kTestTimeoutMs = 1000;
 
 // How the server on 127.0.0.1 answers every request.
-enum class Answer { Body, Error500, Huge, HugeAnnounced, Silent, Trickle, Redirect, Late, Refused };
+enum class Answer { Body, Error500, Huge, HugeAnnounced, Endless, Silent, Trickle, Redirect, Late, Refused };
 
 class VersionServer final : public QObject {
 public:
@@ -72,10 +72,21 @@ private:
             break;
         case Answer::Huge:
             socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + huge);
+            socket->disconnectFromHost();
             break;
         case Answer::HugeAnnounced:
             socket->write(ok(huge));
+            socket->disconnectFromHost();
             break;
+        case Answer::Endless: {
+            // Blanks for as long as the client reads them.
+            socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n400");
+            connect(socket, &QTcpSocket::bytesWritten, socket, [socket] {
+                if (socket->bytesToWrite() < 65536)
+                    socket->write(QByteArray(65536, ' '));
+            });
+            break;
+        }
         case Answer::Silent:
         case Answer::Refused:
             break;
@@ -124,10 +135,11 @@ struct Seams {
     ~Seams() { seams::setHttp(nullptr); }
 };
 
-void configure(Tfrmcheck &checker, const VersionServer &server)
+void configure(Tfrmcheck &checker, const VersionServer &server, Answer answer = Answer::Body)
 {
     checker.setSite(server.site());
-    checker.setTimeoutMs(kTestTimeoutMs);
+    // An endless body must end at the size limit, not at the time-out.
+    checker.setTimeoutMs(answer == Answer::Endless ? 3600 * 1000 : kTestTimeoutMs);
 }
 
 } // namespace
@@ -169,6 +181,7 @@ private slots:
         QTest::newRow("HTTP 500") << Answer::Error500 << QByteArray() << 0 << kFailed << 1;
         QTest::newRow("10 MB") << Answer::Huge << QByteArray() << 0 << kFailed << 1;
         QTest::newRow("10 MB announced") << Answer::HugeAnnounced << QByteArray() << 0 << kFailed << 1;
+        QTest::newRow("endless") << Answer::Endless << QByteArray() << 0 << kFailed << 1;
         QTest::newRow("never answers") << Answer::Silent << QByteArray() << 0 << kFailed << 1;
         QTest::newRow("trickles") << Answer::Trickle << QByteArray() << 0 << kFailed << 1;
         QTest::newRow("refused") << Answer::Refused << QByteArray() << 0 << kFailed << 0;
@@ -184,7 +197,7 @@ private slots:
         Seams seams;
         VersionServer server(answer, body);
         Tfrmcheck checker;
-        configure(checker, server);
+        configure(checker, server, answer);
 
         QCOMPARE(checker.QueryVersionStatus(), status);
         checker.CheckNewVersion();
@@ -202,7 +215,7 @@ private slots:
         Seams seams;
         VersionServer server(answer, body);
         Tfrmcheck checker;
-        configure(checker, server);
+        configure(checker, server, answer);
 
         checker.AutoCheckVersion();
         QVERIFY(checker.checking());
