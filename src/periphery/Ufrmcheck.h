@@ -46,6 +46,7 @@ public:
     // may take in all (10 s by default).
     void setSite(const QUrl &site) { site_ = site; }
     void setTimeoutMs(int ms) { timeoutMs_ = ms; }
+    // The GET every check sends: the version page, its headers and limits.
     seams::HttpRequest request() const;
 
 private:
