@@ -3,6 +3,7 @@
 #include "board/PICSD33.h"
 #include "board/TimeLabel.h"
 #include "exchange/GameHost.h"
+#include "periphery/MakerSite.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -27,9 +28,6 @@ class Tfrmstep;
 class TQJ;
 struct ButtonSpec;
 struct Windows;
-
-// The maker's web site, for "Visit" and the version check.
-inline constexpr const char *kMakerSite = "https://www.sudokunodala.com/";
 
 // The main window: the board, the tool bars, the menus, the candidate
 // panel, the digit counters and the status line. Closing it ends the game.

@@ -43,6 +43,20 @@ QString currentDirectory;
 
 } // namespace
 
+std::optional<QByteArray> Http::fetch(const HttpRequest &request)
+{
+    std::optional<QByteArray> body = get(request.url, request.timeoutMs);
+    if (body && request.maxBytes >= 0 && body->size() > request.maxBytes)
+        body.reset();
+    return body;
+}
+
+void Http::fetchAsync(const HttpRequest &request, QObject *context, HttpDone done)
+{
+    QMetaObject::invokeMethod(
+        context, [done = std::move(done), body = fetch(request)] { done(body); }, Qt::QueuedConnection);
+}
+
 Messages &messages() { return *currentMessages; }
 Clipboard &clipboard() { return *currentClipboard; }
 Shell &shell() { return *currentShell; }

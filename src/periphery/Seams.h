@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -8,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <type_traits>
+#include <utility>
 
 // The program's contacts with the outside world, each behind a small
 // interface so that tests can script the answers and read back what was
@@ -40,11 +42,32 @@ public:
     virtual bool open(const QString &target) = 0;
 };
 
+// One GET as the program asks it.
+struct HttpRequest {
+    QUrl url;
+    QList<std::pair<QByteArray, QByteArray>> headers;
+    // The whole request, connecting included, ends within this time.
+    int timeoutMs = 10000;
+    // A longer body is a failure; negative for no limit.
+    qint64 maxBytes = -1;
+};
+
+using HttpDone = std::function<void(std::optional<QByteArray>)>;
+
 class Http {
 public:
     virtual ~Http() = default;
     // One GET; the body, or nothing on any failure or after timeoutMs.
     virtual std::optional<QByteArray> get(const QUrl &url, int timeoutMs) = 0;
+    // One GET with headers and a size limit, waiting for the answer. The
+    // body of a 2xx answer, or nothing on any failure. By default the plain
+    // get, without the headers.
+    virtual std::optional<QByteArray> fetch(const HttpRequest &request);
+    // Starts one GET and returns at once; done runs later, on context's
+    // thread, with what fetch would give. Destroying context cancels the
+    // request: done never runs after that. By default fetch, then done
+    // queued to context.
+    virtual void fetchAsync(const HttpRequest &request, QObject *context, HttpDone done);
 };
 
 // The installed seams. Until something is installed they are inert:
