@@ -7,6 +7,7 @@
 #include "exchange/Ufrmprint.h"
 #include "game/Ufrmtk.h"
 #include "game/main.h"
+#include "periphery/Ufrmcheck.h"
 #include "records/Ufrmstep.h"
 #include "solver/Usol.h"
 
@@ -22,6 +23,7 @@ T *make(std::unique_ptr<T> &slot, Args &&...args)
 Program::Program()
 {
     windows_.Form1 = make(form1_, windows_);
+    windows_.frmcheck = make(frmcheck_);
     GameHost &host = *form1_;
     windows_.frm_new = make(frmNew_, host, windows_);
     windows_.frmprint = make(frmprint_, host);
@@ -35,6 +37,13 @@ Program::Program()
     // The history samples and shows the main board.
     frmstep_->board = form1_->sd991->grid();
     frmstep_->OnShowStep = [form = form1_.get()] { form->ShowStep(); };
+}
+
+void Program::start()
+{
+    form1_->show();
+    if (form1_->AutoCheckNewVersion1->isChecked())
+        frmcheck_->AutoCheckVersion();
 }
 
 Program::~Program()

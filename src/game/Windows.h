@@ -7,6 +7,7 @@ class Tfrmstep;
 class Tfrmtk;
 class Tfrm_sol;
 class TFrmdas;
+class Tfrmcheck;
 class Tfrm_new;
 class Tfrmprint;
 class Tfrmcopy;
@@ -17,6 +18,7 @@ class TfrmImport;
 // it; once the Program is built no member is null.
 struct Windows {
     TForm1 *Form1 = nullptr;
+    Tfrmcheck *frmcheck = nullptr;
     Tfrm_new *frm_new = nullptr;
     Tfrmprint *frmprint = nullptr;
     Tfrmstep *frmstep = nullptr;
@@ -41,9 +43,14 @@ public:
     const Windows &windows() const { return windows_; }
     TForm1 &mainWindow() const { return *windows_.Form1; }
 
+    // Shows the main window, then starts the automatic version check when
+    // it is ticked: the check never delays the first paint.
+    void start();
+
 private:
     Windows windows_;
     std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<Tfrmcheck> frmcheck_;
     std::unique_ptr<Tfrm_new> frmNew_;
     std::unique_ptr<Tfrmprint> frmprint_;
     std::unique_ptr<Tfrmstep> frmstep_;

@@ -11,6 +11,8 @@
 #include "game/QJ.h"
 #include "game/StatusLine.h"
 #include "periphery/Centering.h"
+#include "periphery/UAbout.h"
+#include "periphery/Ufrmcheck.h"
 #include "periphery/Seams.h"
 
 #include <QAction>
@@ -629,7 +631,7 @@ void TForm1::CopyClick()
 
 // Commands that later rooms of the game fill in.
 void TForm1::AppearanceClick() {}
-void TForm1::CheckNewVersionClick() {}
+void TForm1::CheckNewVersionClick() { w_.frmcheck->CheckNewVersion(); }
 void TForm1::VisitClick() { seams::shell().open(QString::fromLatin1(kMakerSite)); }
-void TForm1::AboutClick() {}
+void TForm1::AboutClick() { Tfrm_about::ShowModal(this); }
 

@@ -13,6 +13,6 @@ int main(int argc, char **argv)
     installQtSeams();
     Program program;
     const SessionEnd sessionEnd(&program.mainWindow());
-    program.mainWindow().show();
+    program.start();
     return app.exec();
 }
