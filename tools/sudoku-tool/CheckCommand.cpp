@@ -27,46 +27,22 @@ const char kHelp[] =
 
 int runCheck(const QStringList &args)
 {
-    QString path;
-    for (const QString &arg : args) {
-        if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-"))
-            return toolio::fail("check", QStringLiteral("unknown option '%1' (try 'sudoku-tool help check')").arg(arg));
-        if (!path.isNull())
-            return toolio::fail("check", QStringLiteral("too many arguments (try 'sudoku-tool help check')"));
-        path = arg;
-    }
-    QFile input;
-    if (!toolio::openInput("check", path, input))
-        return ExitUsage;
-
     const Tfrm_sol solver;
-    toolio::LineReader reader(input, 81);
-    toolio::Output out;
-    QByteArray line;
     QString puzzle(81, QLatin1Char('*'));
     QString first, second;
-    QByteArray text;
-    while (reader.next(line)) {
+    return toolio::runLines("check", args, 81, "results", [&](const QByteArray &line, QByteArray &text) {
         for (int i = 0; i < 81; ++i) {
             const char ch = i < line.size() ? line.at(i) : '*';
             puzzle[i] = ch >= '1' && ch <= '9' ? QLatin1Char(ch) : QLatin1Char('*');
         }
         const int verdict = solver.CheckPuzzle(puzzle, first, second);
-        text.clear();
         text += char('0' + verdict);
         text += ' ';
         text += first.isEmpty() ? QByteArray("-") : first.toLatin1();
         text += ' ';
         text += second.isEmpty() ? QByteArray("-") : second.toLatin1();
         text += '\n';
-        out.write(text);
-    }
-    if (reader.failed())
-        return toolio::fail("check", QStringLiteral("error reading '%1': %2")
-                                         .arg(path.isEmpty() ? QStringLiteral("-") : path, input.errorString()));
-    if (!out.flush())
-        return toolio::fail("check", QStringLiteral("cannot write the results"));
-    return ExitOk;
+    });
 }
 
 } // namespace

@@ -78,7 +78,7 @@ int runExport(const QStringList &args)
     QByteArray line;
     OwnedGrid board;
     qint64 number = 0;
-    while (reader.next(line)) {
+    while (!out.failed() && reader.next(line)) {
         ++number;
         if (line.size() > kMaxLine) {
             out.flush();
@@ -97,7 +97,7 @@ int runExport(const QStringList &args)
     }
     if (reader.failed())
         return toolio::fail("export", QStringLiteral("error reading '%1': %2")
-                                          .arg(path.isEmpty() ? QStringLiteral("-") : path, input.errorString()));
+                                          .arg(toolio::inputName(path), input.errorString()));
     if (!out.flush())
         return toolio::fail("export", QStringLiteral("cannot write the boards"));
     return ExitOk;
