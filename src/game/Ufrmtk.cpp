@@ -1,8 +1,8 @@
 #include "game/Ufrmtk.h"
 
+#include "board/TextLines.h"
 #include "game/QJ.h"
 #include "game/Random.h"
-#include "board/TextLines.h"
 
 #include <QFile>
 

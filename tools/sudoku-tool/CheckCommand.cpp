@@ -22,8 +22,8 @@ const char kHelp[] =
     "     cell), SECOND the least compared from the last cell when that\n"
     "     differs, else the next solution after FIRST\n"
     "\n"
-    "Exit status: 0 when every line was checked, 2 for bad usage or an\n"
-    "unreadable file.\n";
+    "Exit status: 0 when every line was checked, 1 a failed write, 2 for\n"
+    "bad usage or an unreadable file.\n";
 
 int runCheck(const QStringList &args)
 {

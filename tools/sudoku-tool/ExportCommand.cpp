@@ -21,7 +21,8 @@ const char kHelp[] =
     "whatever the cell's state.\n"
     "\n"
     "Exit status: 0 every board written, 1 a bad step line (nothing is\n"
-    "written for it or after it), 2 bad usage or an unreadable file.\n";
+    "written for it or after it) or a failed write, 2 bad usage or an\n"
+    "unreadable file.\n";
 
 // A step line of nine-digit candidate lists is 890 characters; allow far
 // longer values but refuse a line that does not fit rather than cut it.
@@ -98,8 +99,10 @@ int runExport(const QStringList &args)
     if (reader.failed())
         return toolio::fail("export", QStringLiteral("error reading '%1': %2")
                                           .arg(toolio::inputName(path), input.errorString()));
-    if (!out.flush())
-        return toolio::fail("export", QStringLiteral("cannot write the boards"));
+    if (!out.flush()) {
+        toolio::fail("export", QStringLiteral("cannot write the boards"));
+        return ExitFailure;
+    }
     return ExitOk;
 }
 

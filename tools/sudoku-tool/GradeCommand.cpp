@@ -19,8 +19,8 @@ const char kHelp[] =
     "  SCORE      orders puzzles within a level (0 for x)\n"
     "  TECHNIQUE  the hardest technique needed, \"beyond\" for level 5, \"-\" for x\n"
     "\n"
-    "Exit status: 0 when every line was graded, 2 for bad usage or an\n"
-    "unreadable file.\n";
+    "Exit status: 0 when every line was graded, 1 a failed write, 2 for\n"
+    "bad usage or an unreadable file.\n";
 
 int runGrade(const QStringList &args)
 {

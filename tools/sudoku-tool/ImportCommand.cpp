@@ -24,8 +24,8 @@ const char kHelp[] =
     "tokens joined by \",\", \"2\" and the digit for a given, \"3\" and the\n"
     "candidates for an open cell.\n"
     "\n"
-    "Exit status: 0 read, 1 \"Invalid format.\" (no rule applies), 2 bad\n"
-    "usage or an unreadable input.\n";
+    "Exit status: 0 read, 1 \"Invalid format.\" (no rule applies) or a\n"
+    "failed write, 2 bad usage or an unreadable input.\n";
 
 // Far beyond any puzzle text; keeps a runaway input from eating memory.
 constexpr qint64 kMaxInput = qint64(256) << 20;
@@ -62,8 +62,10 @@ int runImport(const QStringList &args)
     }
     toolio::Output out;
     out.write(QByteArray::number(result.rule) + ' ' + BoardToStepLine(result.cells.grid()).toUtf8() + '\n');
-    if (!out.flush())
-        return toolio::fail("import", QStringLiteral("cannot write the result"));
+    if (!out.flush()) {
+        toolio::fail("import", QStringLiteral("cannot write the result"));
+        return ExitFailure;
+    }
     return ExitOk;
 }
 

@@ -175,8 +175,10 @@ int runLines(const char *command, const QStringList &args, int keep, const char 
     }
     if (reader.failed())
         return fail(command, QStringLiteral("error reading '%1': %2").arg(inputName(*path), input.errorString()));
-    if (!out.flush())
-        return fail(command, QStringLiteral("cannot write the %1").arg(QLatin1String(what)));
+    if (!out.flush()) {
+        fail(command, QStringLiteral("cannot write the %1").arg(QLatin1String(what)));
+        return ExitFailure;
+    }
     return ExitOk;
 }
 
