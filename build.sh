@@ -9,12 +9,15 @@ cd "$(dirname "$0")"
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO=sudo
 
-PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-          libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core)
+# Building and running the game.
+PLAY_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+               fonts-liberation2 fonts-dejavu-core)
+# The tests and benchmarks on top.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev)
 
 install_missing() {
     local missing=()
-    for p in "${PACKAGES[@]}" "$@"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     if [ ${#missing[@]} -gt 0 ]; then
@@ -30,20 +33,20 @@ configure() {
 
 case "${1:-}" in
 play)
-    install_missing
-    configure build
+    install_missing "${PLAY_PACKAGES[@]}"
+    configure build -DNODALA_TESTS=OFF -DNODALA_BENCH=OFF
     cmake --build build --target sudoku-nodala -j"$(nproc)"
     exec build/src/game/sudoku-nodala
     ;;
 test)
-    install_missing
-    configure build
+    install_missing "${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    configure build -DNODALA_TESTS=ON -DNODALA_BENCH=ON
     cmake --build build -j"$(nproc)"
     ctest --test-dir build --output-on-failure -j"$(nproc)"
     ;;
 deps)
     shift
-    install_missing "$@"
+    install_missing "${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "$@"
     ;;
 *)
     echo "usage: bash build.sh play|test" >&2

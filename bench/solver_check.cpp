@@ -3,6 +3,7 @@
 // speed-up over the reference, and the rate on easy puzzles.
 #include "PuzzleMaker.h"
 #include "ReferenceSolver.h"
+#include "board/TextLines.h"
 #include "solver/Usol.h"
 
 #include <QFile>
@@ -22,10 +23,13 @@ QStringList loadSet(const QString &path)
 {
     QStringList out;
     QFile f(path);
-    if (f.open(QIODevice::ReadOnly))
-        for (const QByteArray &line : f.readAll().split('\n'))
-            if (line.size() >= 81)
-                out << QString::fromLatin1(line.left(81)).replace(QLatin1Char('.'), QLatin1Char('*'));
+    if (!f.open(QIODevice::ReadOnly))
+        return out;
+    const QByteArray text = f.readAll();
+    textlines::forEachLine(text.constData(), text.constData() + text.size(), [&out](const char *first, const char *last) {
+        if (last - first >= 81)
+            out << QString::fromLatin1(first, 81).replace(QLatin1Char('.'), QLatin1Char('*'));
+    });
     return out;
 }
 

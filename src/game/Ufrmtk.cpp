@@ -1,10 +1,10 @@
 #include "game/Ufrmtk.h"
 
+#include "board/TextLines.h"
 #include "game/QJ.h"
 #include "game/Random.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
 // The bank resource lives in a static library: register it explicitly so
 // the linker keeps it in every program that uses the bank.
@@ -23,10 +23,12 @@ QStringList Tfrmtk::builtInLevel(int level)
     if (level < 0 || level > 4 || !file.open(QIODevice::ReadOnly))
         return {};
     QStringList entries;
-    // CR LF, LF or CR end a line; blank lines carry no entry.
-    const QString text = QString::fromLatin1(file.readAll());
-    for (const QString &line : text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")), Qt::SkipEmptyParts))
-        entries.append(line);
+    // Blank lines carry no entry.
+    const QByteArray text = file.readAll();
+    textlines::forEachLine(text.constData(), text.constData() + text.size(), [&entries](const char *first, const char *last) {
+        if (first != last)
+            entries.append(QString::fromLatin1(first, last - first));
+    });
     return entries;
 }
 

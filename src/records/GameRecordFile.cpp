@@ -1,5 +1,7 @@
 #include "records/GameRecordFile.h"
 
+#include "board/TextLines.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -92,30 +94,8 @@ std::optional<QStringList> readLines(const QString &path)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     QStringList lines;
-    const char *const begin = bytes.constData();
-    const char *const end = begin + bytes.size();
-    // memchr scans far faster than a byte loop; remember the next CR and
-    // the next LF so each is searched for once per line.
-    auto next = [end](const char *from, char ch) {
-        const void *p = std::memchr(from, ch, static_cast<std::size_t>(end - from));
-        return p ? static_cast<const char *>(p) : end;
-    };
-    const char *start = begin;
-    const char *cr = next(begin, '\r');
-    const char *lf = next(begin, '\n');
-    while (start != end) {
-        const char *stop = cr < lf ? cr : lf;
-        lines.append(QString::fromLatin1(start, stop - start));
-        if (stop == end)
-            break;
-        start = stop + 1;
-        if (*stop == '\r' && start != end && *start == '\n')
-            ++start;
-        if (cr < start)
-            cr = next(start, '\r');
-        if (lf < start)
-            lf = next(start, '\n');
-    }
+    textlines::forEachLine(bytes.constData(), bytes.constData() + bytes.size(),
+                           [&lines](const char *first, const char *last) { lines.append(QString::fromLatin1(first, last - first)); });
     return lines;
 }
 

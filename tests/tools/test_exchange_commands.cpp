@@ -1,30 +1,14 @@
 // sudoku-tool import and export run as processes.
-#include <QProcess>
+#include "ToolRun.h"
+
 #include <QtTest>
 
 namespace {
 
 const QByteArray kExample1 = "086009000003200000002004903004000000005000700697041230008050001001760000059000006";
 
-struct Run {
-    int status = -1;
-    QByteArray out, err;
-};
-
-Run tool(const QStringList &args, const QByteArray &input = {})
-{
-    QProcess p;
-    p.start(QStringLiteral(SUDOKU_TOOL), args);
-    p.write(input);
-    p.closeWriteChannel();
-    Run r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
+using toolrun::Run;
+using toolrun::tool;
 
 QStringList exportArgs(const char *layout) { return {"export", "--layout", layout}; }
 

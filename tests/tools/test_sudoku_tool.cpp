@@ -1,4 +1,7 @@
-#include <QProcess>
+#include "ToolRun.h"
+#include "board/BoardPlaces.h"
+#include "game/Layout.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -7,25 +10,8 @@ namespace {
 const QByteArray kUnique = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 const QByteArray kSolution = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
-struct Run {
-    int status = -1;
-    QByteArray out, err;
-};
-
-Run tool(const QStringList &args, const QByteArray &input = {})
-{
-    QProcess p;
-    p.start(QStringLiteral(SUDOKU_TOOL), args);
-    p.write(input);
-    p.closeWriteChannel();
-    Run r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
+using toolrun::Run;
+using toolrun::tool;
 
 QByteArray zeros(QByteArray puzzle)
 {
@@ -153,6 +139,72 @@ private slots:
         QVERIFY(help.out.startsWith("usage: sudoku-tool check [FILE]"));
         QVERIFY(help.out.contains("VERDICT FIRST SECOND"));
         QCOMPARE(option.out, help.out);
+        const Run helpHelp = tool({QStringLiteral("help"), QStringLiteral("help")});
+        QCOMPARE(helpHelp.status, 0);
+        QVERIFY(helpHelp.out.startsWith("usage: sudoku-tool help [COMMAND]\n"));
+    }
+
+    void version()
+    {
+        const Run r = tool({QStringLiteral("--version")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QByteArray("sudoku-tool 3.0\n"));
+    }
+
+    void failedWriteIsReported_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("check") << QStringList{"check"} << QByteArray("sudoku-tool check: cannot write the results\n");
+        QTest::newRow("grade") << QStringList{"grade"} << QByteArray("sudoku-tool grade: cannot write the results\n");
+        QTest::newRow("import") << QStringList{"import"} << QByteArray("sudoku-tool import: cannot write the result\n");
+        QTest::newRow("layout") << QStringList{"layout"} << QByteArray("sudoku-tool layout: cannot write the places\n");
+        QTest::newRow("help") << QStringList{"help"} << QByteArray("sudoku-tool: cannot write standard output\n");
+    }
+    void failedWriteIsReported()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, message);
+        const Run r = tool(args, kUnique + '\n', toolrun::Stdin::Piped, QStringLiteral("/dev/full"));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.err, message);
+    }
+
+    void closedStandardInputIsReported_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("check") << QStringList{"check"};
+        QTest::newRow("grade") << QStringList{"grade", "-"};
+        QTest::newRow("import") << QStringList{"import"};
+        QTest::newRow("export") << QStringList{"export", "--layout", "9x9"};
+    }
+    void closedStandardInputIsReported()
+    {
+        QFETCH(QStringList, args);
+        const Run r = tool(args, {}, toolrun::Stdin::Closed);
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.out, QByteArray());
+        QCOMPARE(r.err, "sudoku-tool " + args.first().toUtf8() + ": standard input is closed\n");
+    }
+
+    void layoutPrintsControlsThenCells()
+    {
+        const Run r = tool({QStringLiteral("layout")});
+        QCOMPARE(r.status, 0);
+        const QList<QByteArray> lines = r.out.split('\n');
+        QCOMPARE(lines.size(), qsizetype(std::size(layout::kPlaces)) + 81 + 1);
+        // Client coordinates: parents' offsets and the board panel's border added.
+        QVERIFY(lines.contains("ToolBar1 0 0 532 35"));
+        QVERIFY(lines.contains("ToolButton4 31 2 23 22"));
+        QVERIFY(lines.contains("rb_all 441 78 82 17"));
+        QVERIFY(lines.contains("sd991 4 32 422 422"));
+        const int size = boardplaces::kCellSize;
+        const QByteArray s = ' ' + QByteArray::number(size) + ' ' + QByteArray::number(size);
+        const int e1 = boardplaces::cellEdge(1), e9 = boardplaces::cellEdge(9);
+        QCOMPARE(lines[std::size(layout::kPlaces)], "cell 1 1 " + QByteArray::number(4 + e1) + ' ' + QByteArray::number(32 + e1) + s);
+        QCOMPARE(lines[std::size(layout::kPlaces) + 5], "cell 1 6 " + QByteArray::number(4 + boardplaces::cellEdge(6)) + ' ' +
+                                                           QByteArray::number(32 + e1) + s);
+        QCOMPARE(lines[std::size(layout::kPlaces) + 80], "cell 9 9 " + QByteArray::number(4 + e9) + ' ' + QByteArray::number(32 + e9) + s);
     }
 };
 

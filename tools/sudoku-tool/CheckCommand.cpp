@@ -22,51 +22,27 @@ const char kHelp[] =
     "     cell), SECOND the least compared from the last cell when that\n"
     "     differs, else the next solution after FIRST\n"
     "\n"
-    "Exit status: 0 when every line was checked, 2 for bad usage or an\n"
-    "unreadable file.\n";
+    "Exit status: 0 when every line was checked, 1 a failed write, 2 for\n"
+    "bad usage or an unreadable file.\n";
 
 int runCheck(const QStringList &args)
 {
-    QString path;
-    for (const QString &arg : args) {
-        if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-"))
-            return toolio::fail("check", QStringLiteral("unknown option '%1' (try 'sudoku-tool help check')").arg(arg));
-        if (!path.isNull())
-            return toolio::fail("check", QStringLiteral("too many arguments (try 'sudoku-tool help check')"));
-        path = arg;
-    }
-    QFile input;
-    if (!toolio::openInput("check", path, input))
-        return ExitUsage;
-
     const Tfrm_sol solver;
-    toolio::LineReader reader(input, 81);
-    toolio::Output out;
-    QByteArray line;
     QString puzzle(81, QLatin1Char('*'));
     QString first, second;
-    QByteArray text;
-    while (reader.next(line)) {
+    return toolio::runLines("check", args, 81, "results", [&](const QByteArray &line, QByteArray &text) {
         for (int i = 0; i < 81; ++i) {
             const char ch = i < line.size() ? line.at(i) : '*';
             puzzle[i] = ch >= '1' && ch <= '9' ? QLatin1Char(ch) : QLatin1Char('*');
         }
         const int verdict = solver.CheckPuzzle(puzzle, first, second);
-        text.clear();
         text += char('0' + verdict);
         text += ' ';
         text += first.isEmpty() ? QByteArray("-") : first.toLatin1();
         text += ' ';
         text += second.isEmpty() ? QByteArray("-") : second.toLatin1();
         text += '\n';
-        out.write(text);
-    }
-    if (reader.failed())
-        return toolio::fail("check", QStringLiteral("error reading '%1': %2")
-                                         .arg(path.isEmpty() ? QStringLiteral("-") : path, input.errorString()));
-    if (!out.flush())
-        return toolio::fail("check", QStringLiteral("cannot write the results"));
-    return ExitOk;
+    });
 }
 
 } // namespace

@@ -6,6 +6,7 @@ const Command &gradeCommand();
 const Command &bankCommand();
 const Command &importCommand();
 const Command &exportCommand();
+const Command &layoutCommand();
 
 const QList<const Command *> &commands()
 {
@@ -15,6 +16,7 @@ const QList<const Command *> &commands()
         &bankCommand(),
         &importCommand(),
         &exportCommand(),
+        &layoutCommand(),
     };
     return all;
 }

@@ -21,7 +21,8 @@ const char kHelp[] =
     "whatever the cell's state.\n"
     "\n"
     "Exit status: 0 every board written, 1 a bad step line (nothing is\n"
-    "written for it or after it), 2 bad usage or an unreadable file.\n";
+    "written for it or after it) or a failed write, 2 bad usage or an\n"
+    "unreadable file.\n";
 
 // A step line of nine-digit candidate lists is 890 characters; allow far
 // longer values but refuse a line that does not fit rather than cut it.
@@ -78,7 +79,7 @@ int runExport(const QStringList &args)
     QByteArray line;
     OwnedGrid board;
     qint64 number = 0;
-    while (reader.next(line)) {
+    while (!out.failed() && reader.next(line)) {
         ++number;
         if (line.size() > kMaxLine) {
             out.flush();
@@ -97,9 +98,11 @@ int runExport(const QStringList &args)
     }
     if (reader.failed())
         return toolio::fail("export", QStringLiteral("error reading '%1': %2")
-                                          .arg(path.isEmpty() ? QStringLiteral("-") : path, input.errorString()));
-    if (!out.flush())
-        return toolio::fail("export", QStringLiteral("cannot write the boards"));
+                                          .arg(toolio::inputName(path), input.errorString()));
+    if (!out.flush()) {
+        toolio::fail("export", QStringLiteral("cannot write the boards"));
+        return ExitFailure;
+    }
     return ExitOk;
 }
 

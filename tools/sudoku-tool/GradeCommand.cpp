@@ -19,35 +19,15 @@ const char kHelp[] =
     "  SCORE      orders puzzles within a level (0 for x)\n"
     "  TECHNIQUE  the hardest technique needed, \"beyond\" for level 5, \"-\" for x\n"
     "\n"
-    "Exit status: 0 when every line was graded, 2 for bad usage or an\n"
-    "unreadable file.\n";
+    "Exit status: 0 when every line was graded, 1 a failed write, 2 for\n"
+    "bad usage or an unreadable file.\n";
 
 int runGrade(const QStringList &args)
 {
-    QString path;
-    for (const QString &arg : args) {
-        if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-"))
-            return toolio::fail("grade", QStringLiteral("unknown option '%1' (try 'sudoku-tool help grade')").arg(arg));
-        if (!path.isNull())
-            return toolio::fail("grade", QStringLiteral("too many arguments (try 'sudoku-tool help grade')"));
-        path = arg;
-    }
-    QFile input;
-    if (!toolio::openInput("grade", path, input))
-        return ExitUsage;
-    toolio::LineReader reader(input, 81);
-    toolio::Output out;
-    QByteArray line;
-    while (reader.next(line)) {
-        engine::Grid puzzle = engine::parse(line.constData(), static_cast<std::size_t>(line.size()));
-        out.write(grader::grade(puzzle).line().toLatin1() + '\n');
-    }
-    if (reader.failed())
-        return toolio::fail("grade", QStringLiteral("error reading '%1': %2")
-                                         .arg(path.isEmpty() ? QStringLiteral("-") : path, input.errorString()));
-    if (!out.flush())
-        return toolio::fail("grade", QStringLiteral("cannot write the results"));
-    return ExitOk;
+    return toolio::runLines("grade", args, 81, "results", [](const QByteArray &line, QByteArray &text) {
+        const engine::Grid puzzle = engine::parse(line.constData(), static_cast<std::size_t>(line.size()));
+        text += grader::grade(puzzle).line().toLatin1() + '\n';
+    });
 }
 
 } // namespace

@@ -24,24 +24,19 @@ const char kHelp[] =
     "tokens joined by \",\", \"2\" and the digit for a given, \"3\" and the\n"
     "candidates for an open cell.\n"
     "\n"
-    "Exit status: 0 read, 1 \"Invalid format.\" (no rule applies), 2 bad\n"
-    "usage or an unreadable input.\n";
+    "Exit status: 0 read, 1 \"Invalid format.\" (no rule applies) or a\n"
+    "failed write, 2 bad usage or an unreadable input.\n";
 
 // Far beyond any puzzle text; keeps a runaway input from eating memory.
 constexpr qint64 kMaxInput = qint64(256) << 20;
 
 int runImport(const QStringList &args)
 {
-    QString path;
-    for (const QString &arg : args) {
-        if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-"))
-            return toolio::fail("import", QStringLiteral("unknown option '%1' (try 'sudoku-tool help import')").arg(arg));
-        if (!path.isNull())
-            return toolio::fail("import", QStringLiteral("too many arguments (try 'sudoku-tool help import')"));
-        path = arg;
-    }
+    const std::optional<QString> path = toolio::fileArgument("import", args);
+    if (!path)
+        return ExitUsage;
     QFile input;
-    if (!toolio::openInput("import", path, input))
+    if (!toolio::openInput("import", *path, input))
         return ExitUsage;
     QByteArray bytes;
     if (!input.isSequential())
@@ -51,7 +46,7 @@ int runImport(const QStringList &args)
         const qint64 n = input.read(chunk, sizeof chunk);
         if (n < 0)
             return toolio::fail("import", QStringLiteral("error reading '%1': %2")
-                                              .arg(path.isEmpty() ? QStringLiteral("-") : path, input.errorString()));
+                                              .arg(toolio::inputName(*path), input.errorString()));
         if (n == 0)
             break;
         bytes.append(chunk, n);
@@ -67,8 +62,10 @@ int runImport(const QStringList &args)
     }
     toolio::Output out;
     out.write(QByteArray::number(result.rule) + ' ' + BoardToStepLine(result.cells.grid()).toUtf8() + '\n');
-    if (!out.flush())
-        return toolio::fail("import", QStringLiteral("cannot write the result"));
+    if (!out.flush()) {
+        toolio::fail("import", QStringLiteral("cannot write the result"));
+        return ExitFailure;
+    }
     return ExitOk;
 }
 

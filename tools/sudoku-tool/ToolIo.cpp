@@ -4,12 +4,34 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace toolio {
 
 namespace {
+
 constexpr qsizetype kChunk = 1 << 16;
+
+bool stdinClosed = false;
+
+} // namespace
+
+void guardStandardStreams()
+{
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        if (fd == 0)
+            stdinClosed = true;
+        // open() takes the lowest free number, which is fd.
+        const int got = ::open("/dev/null", fd == 0 ? O_WRONLY : O_RDONLY);
+        if (got != fd && got >= 0)
+            ::close(got);
+    }
 }
 
 int fail(const char *command, const QString &message)
@@ -19,12 +41,34 @@ int fail(const char *command, const QString &message)
         text += ' ' + QByteArray(command);
     text += ": " + message.toLocal8Bit() + '\n';
     std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stderr);
+    std::fflush(stderr);
     return ExitUsage;
+}
+
+std::optional<QString> fileArgument(const char *command, const QStringList &args)
+{
+    QString path;
+    for (const QString &arg : args) {
+        if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) {
+            fail(command, QStringLiteral("unknown option '%1' (try 'sudoku-tool help %2')").arg(arg, QLatin1String(command)));
+            return std::nullopt;
+        }
+        if (!path.isNull()) {
+            fail(command, QStringLiteral("too many arguments (try 'sudoku-tool help %1')").arg(QLatin1String(command)));
+            return std::nullopt;
+        }
+        path = arg;
+    }
+    return path;
 }
 
 bool openInput(const char *command, const QString &path, QFile &file)
 {
     if (path.isEmpty() || path == QLatin1String("-")) {
+        if (stdinClosed) {
+            fail(command, QStringLiteral("standard input is closed"));
+            return false;
+        }
         if (file.open(stdin, QIODevice::ReadOnly))
             return true;
         fail(command, QStringLiteral("cannot read standard input"));
@@ -53,11 +97,12 @@ bool LineReader::fill()
         error = n < 0;
         atEnd = true;
         buffer.clear();
-        pos = 0;
         return false;
     }
     buffer.resize(n);
-    pos = 0;
+    // A CR that ended the last chunk and an LF that starts this one are one
+    // line end.
+    scanner = textlines::Scanner<char>(buffer.constData(), buffer.constData() + n, scanner.endsInCr());
     return true;
 }
 
@@ -65,36 +110,26 @@ bool LineReader::next(QByteArray &line)
 {
     line.clear();
     bool any = false;
+    const char *first, *last;
+    bool ended;
     for (;;) {
-        if (pos >= buffer.size() && !fill())
-            return any;
-        if (skipLf) {
-            skipLf = false;
-            if (buffer.at(pos) == '\n') {
-                ++pos;
-                continue;
-            }
+        if (!scanner.next(first, last, ended)) {
+            if (!fill())
+                return any;
+            continue;
         }
         any = true;
-        const char *data = buffer.constData();
-        qsizetype end = pos;
-        while (end < buffer.size() && data[end] != '\n' && data[end] != '\r')
-            ++end;
         const qsizetype room = keep - line.size();
         if (room > 0)
-            line.append(data + pos, qMin(room, end - pos));
-        if (end < buffer.size()) {
-            skipLf = data[end] == '\r';
-            pos = end + 1;
+            line.append(first, qMin(room, last - first));
+        if (ended)
             return true;
-        }
-        pos = end;
     }
 }
 
 Output::Output()
 {
-    out.open(stdout, QIODevice::WriteOnly);
+    error = !out.open(stdout, QIODevice::WriteOnly);
     buffer.reserve(kChunk + 256);
 }
 
@@ -102,6 +137,8 @@ Output::~Output() { flush(); }
 
 void Output::write(const char *bytes, qsizetype size)
 {
+    if (error)
+        return;
     buffer.append(bytes, size);
     if (buffer.size() >= kChunk)
         flush();
@@ -111,9 +148,38 @@ void Output::write(const QByteArray &bytes) { write(bytes.constData(), bytes.siz
 
 bool Output::flush()
 {
-    const bool ok = buffer.isEmpty() || out.write(buffer) == buffer.size();
+    if (!error && !buffer.isEmpty() && out.write(buffer) != buffer.size())
+        error = true;
     buffer.clear();
-    return out.flush() && ok;
+    if (!error && (!out.flush() || std::ferror(stdout)))
+        error = true;
+    return !error;
+}
+
+int runLines(const char *command, const QStringList &args, int keep, const char *what,
+             const std::function<void(const QByteArray &line, QByteArray &answer)> &answer)
+{
+    const std::optional<QString> path = fileArgument(command, args);
+    if (!path)
+        return ExitUsage;
+    QFile input;
+    if (!openInput(command, *path, input))
+        return ExitUsage;
+    LineReader reader(input, keep);
+    Output out;
+    QByteArray line, text;
+    while (!out.failed() && reader.next(line)) {
+        text.clear();
+        answer(line, text);
+        out.write(text);
+    }
+    if (reader.failed())
+        return fail(command, QStringLiteral("error reading '%1': %2").arg(inputName(*path), input.errorString()));
+    if (!out.flush()) {
+        fail(command, QStringLiteral("cannot write the %1").arg(QLatin1String(what)));
+        return ExitFailure;
+    }
+    return ExitOk;
 }
 
 } // namespace toolio

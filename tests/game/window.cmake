@@ -1,6 +1,0 @@
-nodala_add_test(test_mainwindow SOURCES test_mainwindow.cpp LIBS nodala_game nodala_test_support)
-nodala_add_test(test_errorbox SOURCES test_errorbox.cpp LIBS nodala_game nodala_test_support)
-nodala_add_test(test_play SOURCES test_play.cpp LIBS nodala_game nodala_test_support)
-nodala_add_test(test_commands SOURCES test_commands.cpp LIBS nodala_game nodala_test_support)
-nodala_add_test(test_lastgame SOURCES test_lastgame.cpp LIBS nodala_game nodala_test_support)
-nodala_add_test(test_sessionend SOURCES test_sessionend.cpp LIBS nodala_game)
