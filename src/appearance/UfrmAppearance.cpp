@@ -145,7 +145,7 @@ Tmousepanel *TfrmAppearance::swatch(QWidget *group, const char *name, const QStr
     p->setGeometry(kSwatchX, y, 38, 15);
     p->setRaisedBevel(false);
     p->setLoweredBevel(true);
-    p->setColor(color);
+    p->setPanelColor(color);
     p->OnMouseEnter = [this](QObject *sender) { Panel1MouseEnter(sender); };
     p->OnMouseLeave = [this](QObject *sender) { Panel1MouseLeave(sender); };
     text->setBuddy(p);
@@ -218,7 +218,7 @@ bool TfrmAppearance::applyBuffer(TPICSD33 &board)
     const auto setColor = [this](Tmousepanel *swatch, const QString &key) {
         const std::optional<TColor> c = SettingsBuffer_.ReadColor(key);
         if (c)
-            swatch->setColor(*c);
+            swatch->setPanelColor(*c);
         return c.has_value();
     };
 
@@ -244,34 +244,34 @@ bool TfrmAppearance::applyBuffer(TPICSD33 &board)
 void TfrmAppearance::StoreBoardColors()
 {
     WriteKey(kDefaultColor, flag(CheckBox1->isChecked()));
-    WriteKey(kBoardColor1, number(Panel1->color()));
-    WriteKey(kBoardColor2, number(Panel2->color()));
+    WriteKey(kBoardColor1, number(Panel1->panelColor()));
+    WriteKey(kBoardColor2, number(Panel2->panelColor()));
 }
 
 void TfrmAppearance::StoreFontColors()
 {
     WriteKey(kDefaultFont, flag(CheckBox2->isChecked()));
-    WriteKey(kFixedColor, number(fpanel1->color()));
-    WriteKey(kBigColor, number(fpanel2->color()));
-    WriteKey(kCandidateColor, number(fpanel3->color()));
+    WriteKey(kFixedColor, number(fpanel1->panelColor()));
+    WriteKey(kBigColor, number(fpanel2->panelColor()));
+    WriteKey(kCandidateColor, number(fpanel3->panelColor()));
 }
 
 void TfrmAppearance::StoreHighlightColor()
 {
     WriteKey(kDefaultHighlight, flag(CheckBox3->isChecked()));
-    WriteKey(kHighlightColor, number(highpanle->color()));
+    WriteKey(kHighlightColor, number(highpanle->panelColor()));
 }
 
 void TfrmAppearance::ApplyBoardColors(TPICSD33 &board)
 {
     const bool builtIn = CheckBox1->isChecked();
-    board.UNFoucsColor1 = builtIn ? builtin::Box1 : Panel1->color();
-    board.UNFoucsColor2 = builtIn ? builtin::Box2 : Panel2->color();
+    board.UNFoucsColor1 = builtIn ? builtin::Box1 : Panel1->panelColor();
+    board.UNFoucsColor2 = builtIn ? builtin::Box2 : Panel2->panelColor();
     board.ShowAll();
     for (int i = 0; i < 81; ++i) {
         TPicNode *cell = board.cellAt(i);
         if (cell->state == stCandidates)
-            cell->setcolor(cell->color());
+            cell->setcolor(cell->panelColor());
     }
     ApplyHighlightColor(board);
 }
@@ -279,27 +279,27 @@ void TfrmAppearance::ApplyBoardColors(TPICSD33 &board)
 void TfrmAppearance::ApplyFontColors(TPICSD33 &board)
 {
     const bool builtIn = CheckBox2->isChecked();
-    board.FONTColor1 = builtIn ? builtin::Fixed : fpanel1->color();
-    board.FONTColor2 = builtIn ? builtin::BigNumber : fpanel2->color();
-    board.FONTColor3 = builtIn ? builtin::Candidate : fpanel3->color();
+    board.FONTColor1 = builtIn ? builtin::Fixed : fpanel1->panelColor();
+    board.FONTColor2 = builtIn ? builtin::BigNumber : fpanel2->panelColor();
+    board.FONTColor3 = builtIn ? builtin::Candidate : fpanel3->panelColor();
     board.ShowAll();
     ApplyHighlightColor(board);
 }
 
 void TfrmAppearance::ApplyHighlightColor(TPICSD33 &board)
 {
-    board.highcolor = CheckBox3->isChecked() ? builtin::Highlight : highpanle->color();
+    board.highcolor = CheckBox3->isChecked() ? builtin::Highlight : highpanle->panelColor();
     if (&board == sd1)
         PreviewHighlight();
 }
 
 void TfrmAppearance::PreviewHighlight()
 {
-    const TColor c = CheckBox3->isChecked() ? builtin::Highlight : clr::rgbOr(highpanle->color(), builtin::Highlight);
+    const TColor c = CheckBox3->isChecked() ? builtin::Highlight : clr::rgbOr(highpanle->panelColor(), builtin::Highlight);
     for (int i = 0; i < 81; ++i) {
         TPicNode *cell = sd1->cellAt(i);
         if (cell->value == QLatin1String("5"))
-            cell->setColor(c);
+            cell->setPanelColor(c);
     }
 }
 
@@ -332,8 +332,8 @@ bool TfrmAppearance::pickColor(QObject *sender)
     auto *swatch = qobject_cast<Tmousepanel *>(sender);
     if (!swatch)
         return false;
-    if (const std::optional<std::int32_t> c = seams::colorChooser().choose(swatch->color()))
-        swatch->setColor(*c);
+    if (const std::optional<std::int32_t> c = seams::colorChooser().choose(swatch->panelColor()))
+        swatch->setPanelColor(*c);
     return true;
 }
 

@@ -26,7 +26,7 @@ struct Drawn {
 // number, (2,1) a candidate cell.
 Drawn drawn(const TPICSD33 &b)
 {
-    return {b.Cell(1, 1)->color(), b.Cell(2, 4)->color(), b.Cell(1, 2)->fontColor(), b.Cell(1, 3)->fontColor(),
+    return {b.Cell(1, 1)->panelColor(), b.Cell(2, 4)->panelColor(), b.Cell(1, 2)->fontColor(), b.Cell(1, 3)->fontColor(),
             b.Cell(2, 1)->marks[4]->fontColor()};
 }
 
@@ -54,8 +54,8 @@ private slots:
         QCOMPARE(p.candidate, clr::Maroon);
         QVERIFY(a.autoCheck.isChecked());
         // The swatches hold the file's colours, not their initial ones.
-        QCOMPARE(d.Panel1->color(), 16777215);
-        QCOMPARE(d.fpanel1->color(), 6250335);
+        QCOMPARE(d.Panel1->panelColor(), 16777215);
+        QCOMPARE(d.fpanel1->panelColor(), 6250335);
     }
 
     void controls()
@@ -89,8 +89,8 @@ private slots:
         QCOMPARE(d.sd1->Cell(3, 1)->value, QString("246789"));
         QCOMPARE(d.sd1->Cell(3, 1)->state, int(stCandidates));
         // Every "5" wears the highlight.
-        QCOMPARE(d.sd1->Cell(4, 9)->color(), 9813909);
-        QCOMPARE(d.sd1->Cell(8, 2)->color(), 9813909);
+        QCOMPARE(d.sd1->Cell(4, 9)->panelColor(), 9813909);
+        QCOMPARE(d.sd1->Cell(8, 2)->panelColor(), 9813909);
     }
 
     void badFileIsReplaced_data()
@@ -189,10 +189,10 @@ private slots:
         a.write(defaultsWith("default color", "default color=0").replace("Board color1=16777215", "Board color1=255"));
         d.LoadSettings(*d.sd1);
         QVERIFY(!d.CheckBox1->isChecked());
-        QCOMPARE(d.Panel1->color(), 16777215);
+        QCOMPARE(d.Panel1->panelColor(), 16777215);
         QCOMPARE(d.ReadKey("Board color1"), QString("16777215"));
         d.LoadSettings(*d.sd1);
-        QCOMPARE(d.Panel1->color(), 255);
+        QCOMPARE(d.Panel1->panelColor(), 255);
         QCOMPARE(d.sd1->UNFoucsColor1, 255);
         QCOMPARE(a.main.UNFoucsColor1, clr::White); // only OK reaches the main board
 
@@ -238,7 +238,7 @@ private slots:
         d.Panel1Click(d.Panel1);
         d.Button2Click();
         QVERIFY(d.CheckBox1->isChecked());
-        QCOMPARE(d.Panel1->color(), 16777215);
+        QCOMPARE(d.Panel1->panelColor(), 16777215);
         d.SaveAutoCheck(true);
         QCOMPARE(a.file(), kDefaultFile);
     }
@@ -313,8 +313,8 @@ private slots:
         b.Cell(2, 5)->value = "34";
         b.UNFoucsColor1 = b.UNFoucsColor2 = b.FONTColor1 = b.FONTColor2 = b.FONTColor3 = value;
         b.ShowAll();
-        QCOMPARE(b.Cell(1, 1)->color(), clr::White);
-        QCOMPARE(b.Cell(2, 5)->color(), 16759739);
+        QCOMPARE(b.Cell(1, 1)->panelColor(), clr::White);
+        QCOMPARE(b.Cell(2, 5)->panelColor(), 16759739);
         QCOMPARE(b.Cell(1, 1)->fontColor(), clr::Black);
         QCOMPARE(b.Cell(1, 2)->fontColor(), clr::Blue);
         QCOMPARE(b.Cell(2, 5)->marks[3]->fontColor(), clr::Maroon);

@@ -104,12 +104,12 @@ private slots:
             for (const auto &g : groups) {
                 QCOMPARE(g.box->isChecked(), d.ReadKey(g.flag) == "1");
                 for (int k = 0; k < g.swatches.size(); ++k)
-                    QCOMPARE(d.buffer().ReadColor(g.keys.at(k)), std::optional<TColor>(g.swatches.at(k)->color()));
+                    QCOMPARE(d.buffer().ReadColor(g.keys.at(k)), std::optional<TColor>(g.swatches.at(k)->panelColor()));
             }
-            QCOMPARE(a.main.UNFoucsColor1, d.CheckBox1->isChecked() ? clr::White : d.Panel1->color());
-            QCOMPARE(a.main.FONTColor3, d.CheckBox2->isChecked() ? clr::Maroon : d.fpanel3->color());
+            QCOMPARE(a.main.UNFoucsColor1, d.CheckBox1->isChecked() ? clr::White : d.Panel1->panelColor());
+            QCOMPARE(a.main.FONTColor3, d.CheckBox2->isChecked() ? clr::Maroon : d.fpanel3->panelColor());
             QCOMPARE(a.autoCheck.isChecked(), d.ReadKey("Auto_check") != "0");
-            QVERIFY(clr::isRgb(a.main.Cell(5, 5)->color()));
+            QVERIFY(clr::isRgb(a.main.Cell(5, 5)->panelColor()));
 
             // A few random clicks, then the main window's close.
             for (unsigned k = draw(rng, 4); k > 0; --k) {
