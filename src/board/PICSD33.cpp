@@ -44,7 +44,8 @@ int TPICSD33::BoxOf(int row, int col) const { return boardlogic::boxOf(row, col)
 
 TColor TPICSD33::BoxColor(int row, int col) const
 {
-    return boardlogic::boxOf(row, col) % 2 == 0 ? UNFoucsColor2 : UNFoucsColor1;
+    return boardlogic::boxOf(row, col) % 2 == 0 ? clr::rgbOr(UNFoucsColor2, builtin::Box2)
+                                                : clr::rgbOr(UNFoucsColor1, builtin::Box1);
 }
 
 QString TPICSD33::CandidatesOf(int row, int col) const { return boardlogic::candidatesOf(grid_, row, col); }
@@ -72,7 +73,8 @@ void TPICSD33::LayoutCells()
 void TPICSD33::digitStyle(TPicNode *cell, int style) const
 {
     cell->setFontSizePt(style == 1 ? FONTSize1 : FONTSize2);
-    cell->setFontColorValue(style == 1 ? FONTColor1 : FONTColor2);
+    cell->setFontColorValue(style == 1 ? clr::rgbOr(FONTColor1, builtin::Fixed)
+                                       : clr::rgbOr(FONTColor2, builtin::BigNumber));
     cell->setCaption(cell->value);
 }
 
@@ -86,6 +88,8 @@ void TPICSD33::background(TPicNode *cell) const
         cell->setPanelColor(BoxColor(cell->row, cell->col));
     }
 }
+
+TColor TPICSD33::candidateColor() const { return clr::rgbOr(FONTColor3, builtin::Candidate); }
 
 void TPICSD33::RefreshStyle()
 {
@@ -103,7 +107,7 @@ void TPICSD33::RefreshStyle()
         } else {
             cell->setCaption(QString());
             cell->setFontSize(FONTSize3);
-            cell->setFontColor(FONTColor3);
+            cell->setFontColor(candidateColor());
             cell->showhxs();
         }
     }
@@ -132,7 +136,7 @@ void TPICSD33::ShowAll()
         } else {
             cell->setCaption(QString());
             cell->setFontSize(FONTSize3);
-            cell->setFontColor(FONTColor3);
+            cell->setFontColor(candidateColor());
         }
         if (cell->state == stCandidates)
             cell->showhxs();
@@ -153,7 +157,7 @@ void TPICSD33::ShowOnly(int digit)
         } else {
             cell->setCaption(QString());
             cell->setFontSize(FONTSize3);
-            cell->setFontColor(FONTColor3);
+            cell->setFontColor(candidateColor());
         }
         if (cell->state == stCandidates && (cell->value.contains(d) || cell->value.size() == 1))
             cell->showhxs();

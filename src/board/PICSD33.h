@@ -56,12 +56,14 @@ public:
 
     // Left edge of column c (and top edge of row c): 2, 48, 94, 142, ...
     static int CellEdge(int c);
-    // The resting background of (row, col): the checkerboard of boxes.
+    // The resting background of (row, col): the checkerboard of boxes,
+    // drawn in the built-in colour when the property holds no RGB colour.
     TColor BoxColor(int row, int col) const;
 
 private:
     void digitStyle(TPicNode *cell, int style) const;
     void background(TPicNode *cell) const;
+    TColor candidateColor() const;
 
     std::array<TPicNode *, 81> cells_{};
     CellGrid grid_;

@@ -25,4 +25,19 @@ constexpr int blue(TColor c) { return (c >> 16) & 0xFF; }
 constexpr TColor HintCell = Yellow;  // a cell filled by a hint
 constexpr TColor WrongDigit = rgb(174, 0, 0); // a digit against the solution
 constexpr TColor HelpBar = rgb(255, 188, 121); // the status bar showing help
+
+// Settings may hold values that are no RGB colour (-1, say); a board role
+// holding one is drawn in its built-in colour instead.
+constexpr bool isRgb(TColor c) { return c >= 0 && c <= 0xFFFFFF; }
+constexpr TColor rgbOr(TColor c, TColor builtIn) { return isRgb(c) ? c : builtIn; }
 } // namespace clr
+
+// The built-in colour of each board role.
+namespace builtin {
+constexpr TColor Box1 = clr::White;     // boxes 1, 3, 5, 7, 9
+constexpr TColor Box2 = 16759739;       // boxes 2, 4, 6, 8
+constexpr TColor Fixed = clr::Black;
+constexpr TColor BigNumber = clr::Blue;
+constexpr TColor Candidate = clr::Maroon;
+constexpr TColor Highlight = 9813909;
+} // namespace builtin

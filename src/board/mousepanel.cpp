@@ -62,6 +62,14 @@ void Tmousepanel::setRaisedBevel(bool raised)
     update();
 }
 
+void Tmousepanel::setLoweredBevel(bool lowered)
+{
+    if (lowered_ == lowered)
+        return;
+    lowered_ = lowered;
+    update();
+}
+
 void Tmousepanel::setSingleBorder(bool on)
 {
     if (border_ == on)
@@ -98,17 +106,19 @@ void Tmousepanel::paintEvent(QPaintEvent *)
         p.drawRect(r.adjusted(0, 0, -1, -1));
         inner.adjust(1, 1, -1, -1);
     }
-    if (raised_) {
-        const QColor light = palette().color(QPalette::Light);
-        const QColor dark = palette().color(QPalette::Dark);
-        p.setPen(light);
+    const auto bevel = [&](QPalette::ColorRole topLeft, QPalette::ColorRole bottomRight) {
+        p.setPen(palette().color(topLeft));
         p.drawLine(inner.topLeft(), inner.topRight() - QPoint(1, 0));
         p.drawLine(inner.topLeft(), inner.bottomLeft() - QPoint(0, 1));
-        p.setPen(dark);
+        p.setPen(palette().color(bottomRight));
         p.drawLine(inner.bottomLeft(), inner.bottomRight());
         p.drawLine(inner.topRight(), inner.bottomRight());
         inner.adjust(1, 1, -1, -1);
-    }
+    };
+    if (raised_)
+        bevel(QPalette::Light, QPalette::Dark);
+    if (lowered_)
+        bevel(QPalette::Dark, QPalette::Light);
     if (!caption_.isEmpty()) {
         p.setPen(toQColor(fontColor_));
         p.setFont(font());

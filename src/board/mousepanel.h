@@ -43,6 +43,9 @@ public:
     // Outer bevel of width 1: raised (true) or none.
     bool raisedBevel() const { return raised_; }
     void setRaisedBevel(bool raised);
+    // A lowered bevel of width 1, drawn inside the raised one if both are on.
+    bool loweredBevel() const { return lowered_; }
+    void setLoweredBevel(bool lowered);
     // The single-line border the owner gives the control under the pointer.
     bool singleBorder() const { return border_; }
     void setSingleBorder(bool on);
@@ -72,6 +75,7 @@ private:
     TColor fontColor_ = clr::Black;
     bool bold_ = false;
     bool raised_ = true;
+    bool lowered_ = false;
     bool border_ = false;
     bool pressed_ = false;
     Qt::Alignment align_ = Qt::AlignCenter;

@@ -64,7 +64,7 @@ TColor TForm1::CellColor(int row, int col) const
     const TPicNode *cell = sd991->Cell(row, col);
     TColor c = sd991->BoxColor(row, col);
     if (cell->state != stCandidates && cell->value == QString::number(SelectedDigit()))
-        c = sd991->highcolor;
+        c = clr::rgbOr(sd991->highcolor, builtin::Highlight);
     if (cell->errflag)
         c = sd991->errorcolor;
     return c;
@@ -95,7 +95,7 @@ void TForm1::HighlightDigit()
     for (int i = 0; i < 81; ++i) {
         TPicNode *cell = sd991->cellAt(i);
         if (cell->value == digit && !cell->errflag && cell->state != stCandidates)
-            cell->setPanelColor(sd991->highcolor);
+            cell->setPanelColor(clr::rgbOr(sd991->highcolor, builtin::Highlight));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "game/Windows.h"
 
+#include "appearance/UfrmAppearance.h"
 #include "exchange/Ufrm_new.h"
 #include "exchange/UfrmImport.h"
 #include "exchange/Ufrmcopy.h"
@@ -27,6 +28,8 @@ Program::Program()
     GameHost &host = *form1_;
     windows_.frm_new = make(frmNew_, host, windows_);
     windows_.frmprint = make(frmprint_, host);
+    // Reads "vorel.ini" and colours the main board.
+    windows_.frmAppearance = make(frmAppearance_, *form1_->sd991, *form1_->AutoCheckNewVersion1);
     windows_.frmstep = make(frmstep_);
     windows_.frmtk = make(frmtk_);
     windows_.frm_sol = make(frmSol_);
@@ -55,4 +58,5 @@ Program::~Program()
     frmcopy_.reset();
     frmNew_.reset();
     form1_.reset();
+    frmAppearance_.reset();
 }

@@ -9,6 +9,7 @@ class Tfrm_sol;
 class TFrmdas;
 class Tfrmcheck;
 class Tfrm_new;
+class TfrmAppearance;
 class Tfrmprint;
 class Tfrmcopy;
 class TfrmImport;
@@ -21,6 +22,7 @@ struct Windows {
     Tfrmcheck *frmcheck = nullptr;
     Tfrm_new *frm_new = nullptr;
     Tfrmprint *frmprint = nullptr;
+    TfrmAppearance *frmAppearance = nullptr;
     Tfrmstep *frmstep = nullptr;
     Tfrmtk *frmtk = nullptr;
     Tfrm_sol *frm_sol = nullptr;
@@ -53,6 +55,7 @@ private:
     std::unique_ptr<Tfrmcheck> frmcheck_;
     std::unique_ptr<Tfrm_new> frmNew_;
     std::unique_ptr<Tfrmprint> frmprint_;
+    std::unique_ptr<TfrmAppearance> frmAppearance_;
     std::unique_ptr<Tfrmstep> frmstep_;
     std::unique_ptr<Tfrmtk> frmtk_;
     std::unique_ptr<Tfrm_sol> frmSol_;

@@ -1,5 +1,6 @@
 #include "game/main.h"
 
+#include "appearance/UfrmAppearance.h"
 #include "exchange/Ufrm_new.h"
 #include "exchange/Ufrmcopy.h"
 #include "exchange/Ufrmprint.h"
@@ -456,6 +457,7 @@ void TForm1::FormClose()
     // next one to continue.
     if (gamePutThisRun_ || !QFileInfo::exists(LastGamePath()))
         SaveLastGame();
+    w_.frmAppearance->SaveAutoCheck(AutoCheckNewVersion1->isChecked());
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -629,8 +631,7 @@ void TForm1::CopyClick()
     w_.frmcopy->exec();
 }
 
-// Commands that later rooms of the game fill in.
-void TForm1::AppearanceClick() {}
+void TForm1::AppearanceClick() { w_.frmAppearance->exec(); }
 void TForm1::CheckNewVersionClick() { w_.frmcheck->CheckNewVersion(); }
 void TForm1::VisitClick() { seams::shell().open(QString::fromLatin1(kMakerSite)); }
 void TForm1::AboutClick() { Tfrm_about::ShowModal(this); }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -41,6 +42,17 @@ bool QtShell::open(const QString &target)
     return QDesktopServices::openUrl(url);
 }
 
+std::optional<std::int32_t> QtColorChooser::choose(std::int32_t initial)
+{
+    // A value that is no RGB colour opens the chooser on white.
+    const bool rgb = initial >= 0 && initial <= 0xFFFFFF;
+    const QColor start = rgb ? QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF) : QColor(Qt::white);
+    const QColor picked = QColorDialog::getColor(start, dialogParent());
+    if (!picked.isValid())
+        return std::nullopt;
+    return (picked.blue() << 16) | (picked.green() << 8) | picked.red();
+}
+
 void installQtSeams()
 {
     static QtMessages messages;
@@ -51,4 +63,6 @@ void installQtSeams()
     seams::setClipboard(&clipboard);
     seams::setShell(&shell);
     seams::setHttp(&http);
+    static QtColorChooser colorChooser;
+    seams::setColorChooser(&colorChooser);
 }

@@ -22,5 +22,10 @@ public:
     bool open(const QString &target) override;
 };
 
+class QtColorChooser final : public seams::ColorChooser {
+public:
+    std::optional<std::int32_t> choose(std::int32_t initial) override;
+};
+
 // Installs the Qt seams for the life of the program.
 void installQtSeams();

@@ -126,3 +126,19 @@ void guard(const std::function<void()> &handler, const std::function<void()> &on
 bool errorShowing() { return errorBoxOpen; }
 
 } // namespace seams
+
+namespace seams {
+
+namespace {
+class InertColorChooser final : public ColorChooser {
+public:
+    std::optional<std::int32_t> choose(std::int32_t) override { return std::nullopt; }
+};
+InertColorChooser inertColorChooser;
+ColorChooser *currentColorChooser = &inertColorChooser;
+} // namespace
+
+ColorChooser &colorChooser() { return *currentColorChooser; }
+void setColorChooser(ColorChooser *c) { currentColorChooser = c ? c : &inertColorChooser; }
+
+} // namespace seams

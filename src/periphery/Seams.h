@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <type_traits>
@@ -115,4 +116,18 @@ QMetaObject::Connection connectGuarded(const Sender *sender, Signal signal, cons
         });
     });
 }
+} // namespace seams
+
+namespace seams {
+// The colour chooser dialog. Colours are 0x00BBGGRR values.
+class ColorChooser {
+public:
+    virtual ~ColorChooser() = default;
+    // Opens on initial; the chosen colour, or nothing when cancelled.
+    virtual std::optional<std::int32_t> choose(std::int32_t initial) = 0;
+};
+
+// Until one is installed every choice is cancelled.
+ColorChooser &colorChooser();
+void setColorChooser(ColorChooser *c);
 } // namespace seams

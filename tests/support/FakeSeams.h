@@ -55,3 +55,18 @@ public:
         return body;
     }
 };
+
+class FakeColorChooser final : public seams::ColorChooser {
+public:
+    FakeColorChooser() { seams::setColorChooser(this); }
+    ~FakeColorChooser() override { seams::setColorChooser(nullptr); }
+    // Answers for the next choices, in order (nothing: cancelled);
+    // cancelled once they run out.
+    QList<std::optional<std::int32_t>> answers;
+    QList<std::int32_t> initials;
+    std::optional<std::int32_t> choose(std::int32_t initial) override
+    {
+        initials << initial;
+        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
+    }
+};
