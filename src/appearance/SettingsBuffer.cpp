@@ -1,23 +1,12 @@
 #include "appearance/SettingsBuffer.h"
 
+#include "board/TextLines.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstdint>
-
-namespace {
-// Trims what the file format counts as blanks: spaces and control bytes.
-QString trimBlanks(const QString &s)
-{
-    qsizetype from = 0, to = s.size();
-    while (from < to && s.at(from).unicode() <= u' ')
-        ++from;
-    while (to > from && s.at(to - 1).unicode() <= u' ')
-        --to;
-    return s.mid(from, to - from);
-}
-} // namespace
 
 int SettingsBuffer::FindKey(const QString &key) const
 {
@@ -38,7 +27,7 @@ QString SettingsBuffer::ReadKey(const QString &key) const
     const qsizetype from = key.size() + 1;
     if (from >= line.size())
         return QString();
-    return trimBlanks(line.mid(from, key.size()));
+    return textlines::trimBlanks(line.mid(from, key.size()));
 }
 
 void SettingsBuffer::WriteKey(const QString &key, const QString &value)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <string>
 
 // The one rule for splitting text into lines, used by every reader of line
@@ -80,6 +82,19 @@ void forEachLine(const Char *begin, const Char *end, F &&line)
     bool ended;
     while (scanner.next(first, last, ended))
         line(first, last);
+}
+
+// The text without blanks at either end, where a blank is any character
+// of code 32 or less (space and the control characters), as the game's
+// files count them.
+inline QString trimBlanks(const QString &s)
+{
+    qsizetype from = 0, to = s.size();
+    while (from < to && s.at(from).unicode() <= u' ')
+        ++from;
+    while (to > from && s.at(to - 1).unicode() <= u' ')
+        --to;
+    return s.mid(from, to - from);
 }
 
 } // namespace textlines

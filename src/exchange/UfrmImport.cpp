@@ -2,6 +2,7 @@
 
 #include "board/PICSD33.h"
 #include "exchange/ImportReader.h"
+#include "exchange/TextBox.h"
 #include "periphery/Centering.h"
 #include "periphery/Seams.h"
 
@@ -68,18 +69,7 @@ TfrmImport::TfrmImport(QWidget *parent)
     setObjectName(QStringLiteral("frmImport"));
     setWindowTitle(QStringLiteral("Import Sudoku"));
 
-    memo2 = new QTextEdit(this);
-    memo2->setObjectName(QStringLiteral("memo2"));
-    // Pasted rich text arrives as its plain text; long lines stay whole.
-    memo2->setAcceptRichText(false);
-    memo2->setLineWrapMode(QTextEdit::NoWrap);
-    // Tab leaves the box for the buttons: a tab in import text is blank
-    // space anyway.
-    memo2->setTabChangesFocus(true);
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setStyleHint(QFont::Monospace);
-    courier.setFixedPitch(true);
-    memo2->setFont(courier);
+    memo2 = newTextBox(this, "memo2");
     memo2->setContextMenuPolicy(Qt::CustomContextMenu);
     auto *menu = new QMenu(memo2);
     menu->setObjectName(QStringLiteral("PopupMenu1"));

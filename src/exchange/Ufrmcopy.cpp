@@ -3,6 +3,7 @@
 #include "board/PICSD33.h"
 #include "exchange/CopyLayouts.h"
 #include "exchange/GameHost.h"
+#include "exchange/TextBox.h"
 #include "periphery/Centering.h"
 #include "periphery/Seams.h"
 
@@ -20,16 +21,7 @@ Tfrmcopy::Tfrmcopy(GameHost &host, QWidget *parent)
     setObjectName(QStringLiteral("frmcopy"));
     setWindowTitle(QStringLiteral("Copy Puzzle To Clipboard (Need Fixed-width font,Such as Courier)"));
 
-    memo1 = new QTextEdit(this);
-    memo1->setObjectName(QStringLiteral("memo1"));
-    memo1->setAcceptRichText(false);
-    memo1->setLineWrapMode(QTextEdit::NoWrap);
-    memo1->setTabChangesFocus(true);
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setStyleHint(QFont::Monospace);
-    courier.setFixedPitch(true);
-    courier.setPixelSize(9);
-    memo1->setFont(courier);
+    memo1 = newTextBox(this, "memo1", 9);
 
     RadioGroup1 = new QGroupBox(QStringLiteral("Select the format to be copied"), this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));

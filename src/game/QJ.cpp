@@ -2,24 +2,10 @@
 
 #include "board/Digits.h"
 #include "game/Random.h"
+#include "board/TextLines.h"
 #include "solver/grader/BankEntry.h"
 
 #include <utility>
-
-namespace {
-
-// Delphi-style Trim: blanks and control characters at both ends.
-QString trimmed(const QString &s)
-{
-    qsizetype from = 0, to = s.size();
-    while (from < to && s.at(from).unicode() <= u' ')
-        ++from;
-    while (to > from && s.at(to - 1).unicode() <= u' ')
-        --to;
-    return s.mid(from, to - from);
-}
-
-} // namespace
 
 TQJ::TQJ()
 {
@@ -115,7 +101,7 @@ void TQJ::ClearValues()
 void TQJ::SetSolution(const QString &solution)
 {
     ClearValues();
-    const QString s = trimmed(solution);
+    const QString s = textlines::trimBlanks(solution);
     if (s.size() != 81)
         return;
     for (qsizetype i = 0; i < 81; ++i)
@@ -125,7 +111,7 @@ void TQJ::SetSolution(const QString &solution)
 void TQJ::SetGivens(const QString &givens)
 {
     ClearValues();
-    const QString s = trimmed(givens);
+    const QString s = textlines::trimBlanks(givens);
     if (s.size() != 81)
         return;
     for (qsizetype i = 0; i < 81; ++i) {
