@@ -212,6 +212,13 @@ e2e_click() {
     xdotool click "$3"
 }
 
+# Clicks the middle of a control of the layout: e2e_click_control NAME BUTTON.
+e2e_click_control() {
+    local x y
+    read -r x y < <(e2e_center "$1")
+    e2e_click "$x" "$y" "$2"
+}
+
 # How many windows besides the main one are on show: menus, popups, boxes.
 e2e_popups() { xdotool search --onlyvisible --class '.' 2>/dev/null | grep -cvx "$WIN" || true; }
 
@@ -375,7 +382,7 @@ e2e_placed() {
 # its givens; fills GIVEN (the first given, "row col") and OPEN (the open
 # cells, "row col" each). The candidate mode must be None.
 e2e_deal() {
-    e2e_click $(e2e_center ToolButton11) 1
+    e2e_click_control ToolButton11 1
     e2e_park
     dealt() {
         e2e_shot dealt
