@@ -63,13 +63,14 @@ e2e_wait 10 "both moves restored" restored
 # enabled icon holds pixels near its blue (63, 167, 196), a disabled one
 # is grey.
 icon() {
-    local near
-    read -r _ near < <(e2e_measure "$E2E_OUT/continued.png" 23 22 $((4 + $1)) 462 63,167,196 40)
+    local near x y w h
+    read -r x y w h < <(e2e_place "$1")
+    read -r _ near < <(e2e_measure "$E2E_OUT/continued.png" "$w" "$h" "$x" "$y" 63,167,196 40)
     echo "$near"
 }
 buttons() {
     e2e_shot continued
-    [ "$(icon 185)" -gt 0 ] && [ "$(icon 208)" -gt 0 ] && [ "$(icon 231)" -eq 0 ] && [ "$(icon 254)" -eq 0 ]
+    [ "$(icon tbfirst)" -gt 0 ] && [ "$(icon tbback)" -gt 0 ] && [ "$(icon tbnext)" -eq 0 ] && [ "$(icon tblast)" -eq 0 ]
 }
 e2e_wait 10 "First and Back enabled, Next and Last disabled" buttons
 echo "last-game test passed"

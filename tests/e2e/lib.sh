@@ -10,6 +10,58 @@
 
 E2E_LIMIT=${E2E_LIMIT:-30}
 
+# Where the main window's controls and cells sit in client coordinates, as
+# sudoku-tool prints them: "NAME" -> "x y w h", "cell R C" -> "x y w h".
+declare -gA E2E_LAYOUT=()
+
+# The game asks the maker's web site for a new version at every start
+# while its settings say Auto_check=1. Tests send nothing off this machine:
+# as root the game runs in a network namespace of its own with no
+# interfaces (the request fails at once; X still comes through its unix
+# socket), otherwise its settings file is written first with the check
+# off. E2E_NO_UNSHARE=1 forces the second way.
+if [ "${E2E_NO_UNSHARE:-0}" != 1 ] && [ "$(id -u)" -eq 0 ] && unshare -n true 2>/dev/null; then
+    E2E_OFFLINE=(unshare -n)
+else
+    E2E_OFFLINE=()
+fi
+
+# The 14 default lines of "vorel.ini", CR LF each, with Auto_check=$1.
+e2e_default_settings() {
+    printf '%s\r\n' "[Board background]" "default color=1" "Board color1=16777215" \
+        "Board color2=13948116" "[Font color]" "default font=1" "Fixed Number color=6250335" \
+        "Big Number color=-1" "Candidate color=-1" "[High Light color]" \
+        "default highlight color=1" "highlight_color=9938691" "[Auto Check New version]" \
+        "Auto_check=$1"
+}
+
+# Reads the layout from sudoku-tool.
+e2e_load_layout() {
+    local name a b c d e f
+    E2E_LAYOUT=()
+    while read -r name a b c d e f; do
+        if [ "$name" = cell ]; then
+            E2E_LAYOUT["cell $a $b"]="$c $d $e $f"
+        else
+            E2E_LAYOUT[$name]="$a $b $c $d"
+        fi
+    done < <("$1" layout) || e2e_fail "sudoku-tool layout failed"
+    [ -n "${E2E_LAYOUT[sd991]:-}" ] && [ -n "${E2E_LAYOUT[cell 9 9]:-}" ] || e2e_fail "sudoku-tool layout printed no board"
+}
+
+# "x y w h" of a control (or "cell R C") in client coordinates.
+e2e_place() {
+    [ -n "${E2E_LAYOUT[$1]:-}" ] || e2e_fail "no control \"$1\" in the layout"
+    echo "${E2E_LAYOUT[$1]}"
+}
+
+# Client coordinates of the centre of a control (or "cell R C").
+e2e_center() {
+    local x y w h
+    read -r x y w h < <(e2e_place "$1")
+    echo $((x + w / 2)) $((y + h / 2))
+}
+
 e2e_fail() {
     echo "E2E FAILED: $*" >&2
     [ -n "${WIN:-}" ] && import -window root "$E2E_OUT/failure-$(date +%s).png" 2>/dev/null || true
@@ -54,7 +106,7 @@ e2e_stop_x() { kill "$XVFB_PID" 2>/dev/null || true; }
 # Starts the game from DIR (its program directory) and waits for its window
 # and its first paint.
 e2e_start_game() {
-    (cd "$1" && exec ./sudoku-nodala) >"$E2E_OUT/game.log" 2>&1 &
+    (cd "$1" && exec "${E2E_OFFLINE[@]}" ./sudoku-nodala) >"$E2E_OUT/game.log" 2>&1 &
     GAME_PID=$!
     WIN=""
     game_window() {
@@ -105,13 +157,14 @@ e2e_rgb_lines() {
 
 # Finds the board in a screenshot by its black frame: prints "x y" of its
 # top-left corner, the leftmost column whose run of near-black pixels is the
-# board's 422 pixels (the frame around it is longer, the lines between
-# boxes shorter).
+# board's height (the frame around it is longer, the lines between boxes
+# shorter).
 e2e_find_board() {
-    local h
+    local h bh
     h=$(identify -format '%h' "$1")
-    e2e_rgb_lines "$1" "120x${h}+0+0" | awk '
-        function close_run(x) { if (run[x] >= 420 && run[x] <= 424 && (bestx == "" || x < bestx)) { bestx = x; besty = st[x] } run[x] = 0 }
+    read -r _ _ _ bh < <(e2e_place sd991)
+    e2e_rgb_lines "$1" "120x${h}+0+0" | awk -v bh="$bh" '
+        function close_run(x) { if (run[x] >= bh - 2 && run[x] <= bh + 2 && (bestx == "" || x < bestx)) { bestx = x; besty = st[x] } run[x] = 0 }
         { x = $1; y = $2
           if ($3 < 48 && $4 < 48 && $5 < 48) {
               if (run[x] == 0 || last[x] != y - 1) { close_run(x); st[x] = y }
@@ -133,12 +186,15 @@ e2e_wait_exit() {
     return 124
 }
 
-# Client-area geometry: the board's frame sits at client (4, 32).
+# Client-area geometry: the board's frame is found in a screenshot, and
+# its place in the client area is the layout's.
 e2e_locate() {
+    local sx sy
     e2e_shot locate
     read -r BX BY < <(e2e_find_board "$E2E_OUT/locate.png") || e2e_fail "no board frame in the screenshot"
-    CX=$((BX - 4))
-    CY=$((BY - 32))
+    read -r sx sy _ < <(e2e_place sd991)
+    CX=$((BX - sx))
+    CY=$((BY - sy))
     local X Y WIDTH HEIGHT SCREEN WINDOW
     eval "$(xdotool getwindowgeometry --shell "$WIN")"
     WX=$X
@@ -154,6 +210,13 @@ e2e_click() {
     xdotool mousemove $((WX + CX + $1)) $((WY + CY + $2))
     sleep 0.05
     xdotool click "$3"
+}
+
+# Clicks the middle of a control of the layout: e2e_click_control NAME BUTTON.
+e2e_click_control() {
+    local x y
+    read -r x y < <(e2e_center "$1")
+    e2e_click "$x" "$y" "$2"
 }
 
 # How many windows besides the main one are on show: menus, popups, boxes.
@@ -172,11 +235,42 @@ e2e_dialogs() {
 # the pointer's hover.
 e2e_park() { xdotool mousemove $((WX + WW + 20)) $((WY + WH + 20)); }
 
-# Left edge (and top edge) of board column (row) $1 inside the frame.
-e2e_edge() { echo $(( ($1 - 1) * 46 + 2 + ($1 > 3 ? 2 : 0) + ($1 > 6 ? 2 : 0) )); }
-
 # Client coordinates of the centre of cell (row, col).
-e2e_cell() { echo $((4 + $(e2e_edge "$2") + 23)) $((32 + $(e2e_edge "$1") + 23)); }
+e2e_cell() { e2e_center "cell $1 $2"; }
+
+# The cells' insides (5 px in from each side, away from the bevel and the
+# hover border) for awk, relative to the board's frame: "c1 c2 ... c9 |
+# r1 ... r9", each "from-to"; columns from row 1, rows from column 1.
+e2e_cell_spans() {
+    local sx sy x y w h i out=""
+    read -r sx sy _ < <(e2e_place sd991)
+    for i in 1 2 3 4 5 6 7 8 9; do
+        read -r x y w h < <(e2e_place "cell 1 $i")
+        out+="$((x - sx + 5))-$((x - sx + w - 6)) "
+    done
+    out+="|"
+    for i in 1 2 3 4 5 6 7 8 9; do
+        read -r x y w h < <(e2e_place "cell $i 1")
+        out+=" $((y - sy + 5))-$((y - sy + h - 6))"
+    done
+    echo "$out"
+}
+
+# The awk prelude that maps a pixel of the board's crop to its cell: after
+# it, ($1 in colat) && ($2 in rowat) holds for the insides of cells.
+E2E_SPANS_AWK='BEGIN {
+    split(spans, half, "|"); nc = split(half[1], cs, " "); nr = split(half[2], rs, " ")
+    for (i = 1; i <= nc; i++) { split(cs[i], e, "-"); for (q = e[1]; q <= e[2]; q++) colat[q] = i }
+    for (i = 1; i <= nr; i++) { split(rs[i], e, "-"); for (q = e[1]; q <= e[2]; q++) rowat[q] = i }
+}'
+
+# The board's crop of a screenshot, as "x y r g b" lines relative to the
+# frame.
+e2e_board_lines() {
+    local sx sy sw sh
+    read -r sx sy sw sh < <(e2e_place sd991)
+    e2e_rgb_lines "$1" "${sw}x${sh}+$((CX + sx))+$((CY + sy))"
+}
 
 # Counts in a region W H X Y (client) of a screenshot, printed as
 # "ink near": ink, the pixels farther than 96 from the region's most
@@ -213,8 +307,8 @@ e2e_cell_measure() {
 # is measured away from its hover border.
 e2e_mark_inks() {
     local x y
-    read -r x y < <(e2e_cell "$2" "$3")
-    e2e_rgb_lines "$1" "42x42+$((CX + x - 21))+$((CY + y - 21))" | awk '
+    read -r x y _ < <(e2e_place "cell $2 $3")
+    e2e_rgb_lines "$1" "42x42+$((CX + x + 2))+$((CY + y + 2))" | awk '
         { k = $3 " " $4 " " $5; px[NR] = k; m[NR] = ($1 % 14 >= 1 && $1 % 14 <= 11 && $2 % 14 >= 1 && $2 % 14 <= 11) ? 1 + int($1 / 14) + 3 * int($2 / 14) : 0
           if (++seen[k] > most) { most = seen[k]; bg = k } }
         END {
@@ -230,28 +324,26 @@ e2e_mark_inks() {
 # Client coordinates of the centre of candidate mark K of cell (row, col).
 e2e_mark() {
     local x y
-    read -r x y < <(e2e_cell "$1" "$2")
-    echo $((x - 23 + 2 + 14 * (($3 - 1) % 3) + 6)) $((y - 23 + 2 + 14 * (($3 - 1) / 3) + 6))
+    read -r x y _ < <(e2e_place "cell $1 $2")
+    echo $((x + 2 + 14 * (($3 - 1) % 3) + 6)) $((y + 2 + 14 * (($3 - 1) / 3) + 6))
 }
 
 # The whole board of a screenshot, one line per cell: "row col ink black
 # blue red", the ink of its inside and its pixels near the colours of a
-# given (black), a placed digit (blue) and a wrong one (dark red). One
+# given (black), a placed digit (blue) and a wrong one (dark red, not the marks' maroon). One
 # pass over the board: 81 separate measurements would be slow.
 e2e_board() {
-    e2e_rgb_lines "$1" "422x422+$((CX + 4))+$((CY + 32))" | awk '
-        function edge(i) { return (i - 1) * 46 + 2 + (i > 3 ? 2 : 0) + (i > 6 ? 2 : 0) }
+    e2e_board_lines "$1" | awk -v spans="$(e2e_cell_spans)" "$E2E_SPANS_AWK"'
         function d2(r, g, b, R, G, B) { return (r-R)^2 + (g-G)^2 + (b-B)^2 }
-        BEGIN { for (i = 1; i <= 9; i++) for (q = edge(i) + 5; q < edge(i) + 41; q++) at[q] = i }
-        ($1 in at) && ($2 in at) {
-            cell = at[$2] " " at[$1]
+        ($1 in colat) && ($2 in rowat) {
+            cell = rowat[$2] " " colat[$1]
             k = $3 " " $4 " " $5
             px[cell, ++cnt[cell]] = k
             seen[cell, k]++
             if (seen[cell, k] > most[cell]) { most[cell] = seen[cell, k]; bg[cell] = k }
             if (d2($3, $4, $5, 0, 0, 0) <= 100^2) black[cell]++
             if (d2($3, $4, $5, 0, 0, 255) <= 110^2) blue[cell]++
-            if (d2($3, $4, $5, 174, 0, 0) <= 80^2) red[cell]++
+            if (d2($3, $4, $5, 174, 0, 0) <= 30^2) red[cell]++
         }
         END {
             for (r = 1; r <= 9; r++) for (c = 1; c <= 9; c++) {
@@ -265,12 +357,24 @@ e2e_board() {
         }'
 }
 
+# The background of every cell of a screenshot, the most frequent colour
+# of its inside: one line per cell, "row col r g b".
+e2e_cell_backgrounds() {
+    e2e_board_lines "$1" | awk -v spans="$(e2e_cell_spans)" "$E2E_SPANS_AWK"'
+        ($1 in colat) && ($2 in rowat) {
+            cell = rowat[$2] " " colat[$1]; k = $3 " " $4 " " $5
+            if (++seen[cell, k] > most[cell]) { most[cell] = seen[cell, k]; bg[cell] = k }
+        }
+        END { for (r = 1; r <= 9; r++) for (c = 1; c <= 9; c++) print r, c, bg[r " " c] }'
+}
+
 # Whether cell (row, col) of a screenshot shows a digit the player placed:
-# a blue one, or a dark red one when it is not the solution's.
+# a blue one, or a dark red one when it is not the solution's. The red
+# must be close: candidate marks are maroon, only 46 away from it.
 e2e_placed() {
     local blue red
     read -r _ blue < <(e2e_cell_measure "$1" "$2" "$3" 0,0,255 110)
-    read -r _ red < <(e2e_cell_measure "$1" "$2" "$3" 174,0,0 80)
+    read -r _ red < <(e2e_cell_measure "$1" "$2" "$3" 174,0,0 30)
     [ $((blue + red)) -gt 15 ]
 }
 
@@ -278,7 +382,7 @@ e2e_placed() {
 # its givens; fills GIVEN (the first given, "row col") and OPEN (the open
 # cells, "row col" each). The candidate mode must be None.
 e2e_deal() {
-    e2e_click $((62 + 11)) $((2 + 11)) 1
+    e2e_click_control ToolButton11 1
     e2e_park
     dealt() {
         e2e_shot dealt
@@ -300,7 +404,9 @@ e2e_deal() {
 
 # Crop of the clock (the time label) of a screenshot, as a checksum.
 e2e_clock() {
-    convert "$1" -crop "80x22+$((CX + 185))+$((CY + 2))" +repage -depth 8 rgb:- | md5sum
+    local x y w h
+    read -r x y w h < <(e2e_place TimeLabel1)
+    convert "$1" -crop "${w}x${h}+$((CX + x))+$((CY + y))" +repage -depth 8 rgb:- | md5sum
 }
 
 # Waits until the board on show is recorded in the history: the clock's
@@ -315,13 +421,16 @@ e2e_wait_tick() {
 }
 
 # The common start of a test: screenshots into OUT_DIR, the game copied into
-# a fresh program directory ($game_dir), a private X server, and cleanup of
-# both at exit.
+# a fresh program directory ($game_dir; with the new-version check off
+# when the game cannot run without network), the layout, a private X
+# server, and cleanup of both at exit.
 e2e_begin() {
     BUILD=$(cd "$1" && pwd)
     E2E_OUT=$(mkdir -p "$2" && cd "$2" && pwd)
     game_dir=$(mktemp -d)
     cp "$BUILD/src/game/sudoku-nodala" "$game_dir/"
+    [ "${#E2E_OFFLINE[@]}" -gt 0 ] || e2e_default_settings 0 >"$game_dir/vorel.ini"
+    e2e_load_layout "$BUILD/tools/sudoku-tool/sudoku-tool"
     e2e_start_x
     trap e2e_cleanup EXIT
 }

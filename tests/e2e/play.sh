@@ -85,7 +85,7 @@ menu_closed() { [ "$(e2e_popups)" -le "$before" ]; }
 e2e_wait 10 "the candidate menu to close" menu_closed
 
 # Hints fill the open cells from the bottom right backwards.
-e2e_click $((4 + 154 + 11)) $((460 + 2 + 11)) 1
+e2e_click_control ToolButton9 1
 xdotool click --repeat $(( ${#OPEN[@]} + 2 )) --delay 40 1
 all_hinted() {
     local r c ink black blue red digits=0
@@ -99,14 +99,15 @@ e2e_wait 20 "a digit in every cell" all_hinted
 
 # Mode None (its radio button this time), then a left click on a given
 # finishes the game.
-e2e_click $((433 + 8 + 6)) $((33 + 24 + 8)) 1
+e2e_click_control rb_none 1
 read -r r c <<<"$GIVEN"
 read -r x y < <(e2e_cell "$r" "$c")
 e2e_click "$x" "$y" 1
 solved() {
     local near
     shown solved
-    read -r _ near < <(e2e_measure "$E2E_OUT/solved.png" 105 19 360 465)
+    read -r x y w h < <(e2e_place WC_Label)
+    read -r _ near < <(e2e_measure "$E2E_OUT/solved.png" "$w" "$h" "$x" "$y")
     [ "$near" -gt 10 ]
 }
 e2e_wait 10 "\"Puzzle Solved\"" solved

@@ -55,7 +55,7 @@ check_saved 7 SIGTERM
 # A modal box holds its own event loop: the question of Restart.
 play_one_move 6
 rm -f "$file"
-e2e_click $((273 + 11)) $((2 + 11)) 1
+e2e_click_control tbresign 1
 box_open() { [ "$(e2e_dialogs)" -gt 0 ]; }
 e2e_wait 10 "the question of Restart" box_open
 import -window root "$E2E_OUT/restart-box.png"

@@ -14,11 +14,14 @@ e2e_shot start
 read -r bx by < <(e2e_find_board "$E2E_OUT/start.png") || e2e_fail "no board frame in the screenshot"
 echo "board frame at $bx,$by"
 # Frame 2 px black; cell (1,1) white; cell (1,4) in box 2 light blue; the
-# frame's far corner 421 px away is black too.
+# frame's far corner is black too.
+read -r sx sy sw sh < <(e2e_place sd991)
 e2e_pixel_near "$E2E_OUT/start.png" $((bx + 1)) $((by + 1)) 0,0,0 || e2e_fail "frame not black"
-e2e_pixel_near "$E2E_OUT/start.png" $((bx + 421)) $((by + 421)) 0,0,0 || e2e_fail "far corner not black"
-e2e_pixel_near "$E2E_OUT/start.png" $((bx + 25)) $((by + 25)) 255,255,255 || e2e_fail "cell (1,1) not white"
-e2e_pixel_near "$E2E_OUT/start.png" $((bx + 165)) $((by + 25)) 187,187,255 || e2e_fail "cell (1,4) not box-shaded"
+e2e_pixel_near "$E2E_OUT/start.png" $((bx + sw - 1)) $((by + sh - 1)) 0,0,0 || e2e_fail "far corner not black"
+read -r x y < <(e2e_cell 1 1)
+e2e_pixel_near "$E2E_OUT/start.png" $((bx + x - sx)) $((by + y - sy)) 255,255,255 || e2e_fail "cell (1,1) not white"
+read -r x y < <(e2e_cell 1 4)
+e2e_pixel_near "$E2E_OUT/start.png" $((bx + x - sx)) $((by + y - sy)) 187,187,255 || e2e_fail "cell (1,4) not box-shaded"
 [ -d "$game_dir/replay" ] || e2e_fail "no replay directory"
 
 # File > Exit by its mnemonics.
