@@ -1,6 +1,7 @@
 #include "exchange/UfrmImport.h"
 
 #include "board/PICSD33.h"
+#include "exchange/CopyLayouts.h"
 #include "exchange/ImportReader.h"
 #include "exchange/TextBox.h"
 #include "periphery/Centering.h"
@@ -18,27 +19,17 @@ const char *const TfrmImport::kHint1 = "Enter a string of 81 numbers(you can exp
 
 namespace {
 
-// A framed "With Candidates" grid from nine rows of nine cell texts.
+// A sample in the "With Candidates" layout, written by the copy dialog's
+// writer from nine rows of cell texts ("." for an empty cell).
 QString framedGrid(const char *const rows[9][9])
 {
-    const QString frame = QLatin1Char('*') + QString(92, QLatin1Char('-')) + QLatin1Char('*');
-    const QString part(30, QLatin1Char('-'));
-    const QString separator = QLatin1Char('|') + part + QLatin1Char('+') + part + QLatin1Char('+') + part
-        + QLatin1Char('|');
-    QStringList lines{frame};
-    for (int r = 0; r < 9; ++r) {
-        QString line = QStringLiteral("|");
+    OwnedGrid grid;
+    for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 9; ++c) {
-            line += QString::fromLatin1(rows[r][c]).rightJustified(10);
-            if (c % 3 == 2)
-                line += QLatin1Char('|');
+            const QString text = QString::fromLatin1(rows[r][c]);
+            grid.at(r + 1, c + 1).value = text == QLatin1String(".") ? QString() : text;
         }
-        lines << line;
-        if (r == 2 || r == 5)
-            lines << separator;
-    }
-    lines << frame;
-    return lines.join(QLatin1Char('\n'));
+    return copylayouts::withCandidatesLines(grid.grid()).join(QLatin1Char('\n'));
 }
 
 const char *const kExample3[9][9] = {

@@ -1,6 +1,7 @@
 #include "exchange/Ufrm_new.h"
 
 #include "board/PICSD33.h"
+#include "board/UpdateLock.h"
 #include "exchange/GameHost.h"
 #include "exchange/UfrmImport.h"
 #include "game/Windows.h"
@@ -11,22 +12,6 @@
 #include <QGridLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// Freezes a window's painting for one change, so that it shows at once.
-class Frozen {
-public:
-    explicit Frozen(QWidget *w) : w_(w) { w_->setUpdatesEnabled(false); }
-    ~Frozen() { w_->setUpdatesEnabled(true); }
-    Frozen(const Frozen &) = delete;
-    Frozen &operator=(const Frozen &) = delete;
-
-private:
-    QWidget *w_;
-};
-
-} // namespace
 
 Tfrm_new::Tfrm_new(GameHost &host, const Windows &windows, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
@@ -213,7 +198,7 @@ void Tfrm_new::MarkMouseDown(QObject *sender, Qt::MouseButton button)
     TPicNode *cell = TPicNode::cellOf(sender);
     if (button != Qt::LeftButton || !mark || !cell || cell == mark || cell->state != stCandidates)
         return;
-    const Frozen frozen(this);
+    const UpdateLock lock(this);
     cell->value = mark->caption();
     cell->state = stBigNumber;
     sdnew->RemoveFromPeers(cell->row, cell->col);
@@ -226,7 +211,7 @@ void Tfrm_new::CellMouseDown(QObject *sender, Qt::MouseButton button)
     TPicNode *cell = TPicNode::cellOf(sender);
     if (button != Qt::LeftButton || !cell)
         return;
-    const Frozen frozen(this);
+    const UpdateLock lock(this);
     if (cell->state == stBigNumber) {
         const QString old = cell->value;
         cell->value = sdnew->CandidatesOf(cell->row, cell->col);

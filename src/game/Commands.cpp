@@ -2,7 +2,7 @@
 #include "exchange/Ufrmdas.h"
 #include "game/DigitPad.h"
 #include "game/QJ.h"
-#include "game/UpdateLock.h"
+#include "board/UpdateLock.h"
 #include "game/Windows.h"
 #include "game/main.h"
 #include "periphery/Seams.h"

@@ -1,5 +1,5 @@
 // The main window's side of the move history: sampling, the step buttons.
-#include "game/UpdateLock.h"
+#include "board/UpdateLock.h"
 #include "game/Windows.h"
 #include "game/main.h"
 #include "records/Ufrmstep.h"

@@ -5,7 +5,7 @@
 #include "game/Levels.h"
 #include "game/QJ.h"
 #include "game/Ufrmtk.h"
-#include "game/UpdateLock.h"
+#include "board/UpdateLock.h"
 #include "game/Windows.h"
 #include "game/main.h"
 

@@ -2,7 +2,7 @@
 // and the popup menu of candidates.
 #include "board/DigitStrings.h"
 #include "game/DigitPad.h"
-#include "game/UpdateLock.h"
+#include "board/UpdateLock.h"
 #include "game/main.h"
 #include "periphery/Seams.h"
 

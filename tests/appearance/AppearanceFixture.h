@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DefaultSettings.h"
 #include "appearance/UfrmAppearance.h"
 #include "board/PICSD33.h"
 #include "periphery/Seams.h"
@@ -13,20 +14,6 @@
 
 namespace fixture {
 
-inline const QByteArray kDefaultFile = "[Board background]\r\n"
-                                       "default color=1\r\n"
-                                       "Board color1=16777215\r\n"
-                                       "Board color2=13948116\r\n"
-                                       "[Font color]\r\n"
-                                       "default font=1\r\n"
-                                       "Fixed Number color=6250335\r\n"
-                                       "Big Number color=-1\r\n"
-                                       "Candidate color=-1\r\n"
-                                       "[High Light color]\r\n"
-                                       "default highlight color=1\r\n"
-                                       "highlight_color=9938691\r\n"
-                                       "[Auto Check New version]\r\n"
-                                       "Auto_check=1\r\n";
 
 // A program directory of its own, the main window's board and menu item,
 // and the dialog made on whatever "vorel.ini" the test put there.

@@ -2,6 +2,7 @@
 // play, copy and print.
 #include "support/GameDriver.h"
 
+#include "exchange/ImportReader.h"
 #include "exchange/Ufrm_new.h"
 #include "exchange/UfrmImport.h"
 #include "exchange/Ufrmcopy.h"
@@ -56,6 +57,18 @@ private slots:
         enter(w, puzzle);
         w->Button1Click();
         QCOMPARE(g.messages.reports, QStringList{message});
+    }
+
+    // Each sample reads by the rule its hint describes.
+    void examplesReadByTheirRules()
+    {
+        Game g;
+        TfrmImport *dialog = g.program->windows().frmImport;
+        for (int n = 1; n <= 4; ++n) {
+            dialog->ShowExample(n);
+            QCOMPARE(importreader::readImport(dialog->memo2->toPlainText()).rule, n);
+        }
+        QCOMPARE(dialog->memo2->toPlainText().split('\n').first().size(), 94);
     }
 
     void importAndPlay()
