@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine, builds Sudoku Nodala, and plays or tests.
 #   bash build.sh play   install what is missing, build and start the game
 #   bash build.sh test   install what is missing, build and run every test

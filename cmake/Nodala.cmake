@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # nodala_library(NAME SOURCES ... LIBS ...)
 # One library per room; warnings are errors in project code.
 function(nodala_library name)

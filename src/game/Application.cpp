@@ -2,9 +2,15 @@
 
 #include "periphery/Seams.h"
 
+#include <QIcon>
+
 NodalaApplication::NodalaApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Sudoku Nodala v3.0"));
+    // Every window without its own icon shows this one; the desktop entry
+    // lets the shell match windows to the installed launcher.
+    setWindowIcon(QIcon(QStringLiteral(":/about/logo.svg")));
+    setDesktopFileName(QStringLiteral("sudoku-nodala"));
 }
 
 bool NodalaApplication::notify(QObject *receiver, QEvent *event)

@@ -5,12 +5,19 @@
 #include "game/SessionEnd.h"
 #include "game/Windows.h"
 #include "game/main.h"
+#include "periphery/ProgramDirectory.h"
 #include "periphery/QtSeams.h"
+
+#include <QStandardPaths>
 
 int main(int argc, char **argv)
 {
     NodalaApplication app(argc, argv);
     installQtSeams();
+    // Chosen once, before any window asks: the application's name changes
+    // during start-up, and with it the data location's name.
+    seams::setProgramDirectory(seams::chooseProgramDirectory(
+        QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     Program program;
     const SessionEnd sessionEnd(&program.mainWindow());
     program.start();

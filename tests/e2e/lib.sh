@@ -103,10 +103,14 @@ e2e_start_x() {
 
 e2e_stop_x() { kill "$XVFB_PID" 2>/dev/null || true; }
 
-# Starts the game from DIR (its program directory) and waits for its window
+# The command that starts the game, run in its directory: the copy there,
+# unless a test runs an installed game another way.
+E2E_GAME=(./sudoku-nodala)
+
+# Starts the game from DIR (its working directory) and waits for its window
 # and its first paint.
 e2e_start_game() {
-    (cd "$1" && exec "${E2E_OFFLINE[@]}" ./sudoku-nodala) >"$E2E_OUT/game.log" 2>&1 &
+    (cd "$1" && exec "${E2E_OFFLINE[@]}" "${E2E_GAME[@]}") >"$E2E_OUT/game.log" 2>&1 &
     GAME_PID=$!
     WIN=""
     game_window() {
