@@ -165,17 +165,27 @@ QString describe(Technique t, const Trace &tr, const ExplainStep &step, const Bo
         forEachDigit(before.cand[static_cast<std::size_t>(c[i])], [&](int x) { list.push_back(x); });
         return digits(list, conj);
     };
+    if (c.empty() && tr.chain.empty())
+        return QStringLiteral("%1 shows it. %2").arg(QString::fromLatin1(kTitles[static_cast<std::size_t>(t)]), remove);
     switch (t) {
     case Technique::HiddenSingle:
         return QStringLiteral("In %1, the %2 can only go in %3. Place %2 there.")
             .arg(unitName(tr.units.front()))
             .arg(d)
             .arg(cell(0));
-    case Technique::NakedSingle:
-        return QStringLiteral("%1 can only hold %2: every other digit is already in its row, column or box. "
-                              "Place %2 there.")
+    case Technique::NakedSingle: {
+        Mask seen = 0;
+        tables().peerSet[static_cast<std::size_t>(c[0])].forEach([&](int p) {
+            if (const int v = before.value[static_cast<std::size_t>(p)])
+                seen |= bit(v);
+        });
+        const bool byDigits = (seen | bit(d)) == 0x1FF;
+        return QStringLiteral("%1 can only hold %2: every other digit is %3. Place %2 there.")
             .arg(capitalised(cell(0)))
-            .arg(d);
+            .arg(d)
+            .arg(byDigits ? QStringLiteral("already in its row, column or box")
+                          : QStringLiteral("in its row, column or box or ruled out by the steps before"));
+    }
     case Technique::Pointing:
     case Technique::Claiming:
         return QStringLiteral("In %1, the %2 can only go in %3, %4 in %5, so no other cell of %5 can hold %2. %6")
@@ -374,8 +384,13 @@ QString ExplainStep::toolLine() const
     return line;
 }
 
-Explanation explainNext(const engine::Grid &placed, const engine::Grid *solution)
+Explanation explainNext(const engine::Grid &given, const engine::Grid *solution)
 {
+    // Anything but 1..9 is a blank.
+    engine::Grid placed = given;
+    for (std::uint8_t &v : placed)
+        if (v > 9)
+            v = 0;
     Explanation e;
     if (solution)
         for (int c = 0; c < 81; ++c) {

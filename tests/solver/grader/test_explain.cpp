@@ -153,6 +153,7 @@ private slots:
                                         << QStringLiteral("Two 5s share box 1: remove one of them.");
         QTest::newRow("no solution") << kPuzzle << unknown << int(ExplainState::NoSolution) << none;
         QTest::newRow("empty board") << engine::Grid{} << unknown << int(ExplainState::NoSolution) << none;
+        QTest::newRow("a value past 9 is a blank") << with(kPuzzle, 2, 200) << unknown << int(ExplainState::NoSolution) << none;
         QTest::newRow("finished") << kSolution << kSolution << int(ExplainState::Finished)
                                   << QStringLiteral("The board is complete: there is nothing to explain.");
         const engine::Grid hard = grid("800000000003600000070090200050007000000045700000100030001000068008500010090000400");
