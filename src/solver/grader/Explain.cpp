@@ -242,7 +242,7 @@ QString describe(Technique t, const Trace &tr, const ExplainStep &step, const Bo
             .arg(d)
             .arg(remove);
     case Technique::WWing:
-        return QStringLiteral("%1 and %2 hold only %3; in %4 the %5 can only go in %6 or %7, which see them, "
+        return QStringLiteral("%1 and %2 hold only %3; in %4 the %5 can only go in %6 or %7, one seeing each, "
                               "so one of %8 and %2 is %9 and no cell that sees both can be. ")
                    .arg(capitalised(cell(0)), cell(1), digits(sorted(tr.digits)), unitName(tr.units[0]))
                    .arg(tr.digits[1])
@@ -289,6 +289,12 @@ QString describe(Technique t, const Trace &tr, const ExplainStep &step, const Bo
                 if (std::find(through.begin(), through.end(), x) == through.end())
                     through.push_back(x);
             });
+        const Trace::Node &first = tr.chain.front(), &last = tr.chain.back();
+        if (first.digit == last.digit && first.cells == last.cells) // a loop back to its start
+            return QStringLiteral("A chain of %1 links through %2 shows that %3 is true, so no candidate that "
+                                  "conflicts with it can be. %4")
+                .arg(tr.kind)
+                .arg(cells(through), node(first), remove);
         return QStringLiteral("A chain of %1 links through %2 shows that %3 or %4 is true, so no candidate that "
                               "conflicts with both can be. %5")
             .arg(tr.kind)
@@ -303,8 +309,8 @@ QString describe(Technique t, const Trace &tr, const ExplainStep &step, const Bo
         return QStringLiteral("Colouring the candidates of %1 along strong links (two places in a unit, two "
                               "candidates in a cell) gives two colours, one of them all true; %2. %3")
             .arg(where,
-                 tr.kind ? QStringLiteral("a candidate that sees both colours, or shares a cell with one and sees "
-                                          "the other, is false")
+                 tr.kind ? QStringLiteral("a candidate that sees both colours, shares a cell with one and sees "
+                                          "the other, or shares a cell with both, is false")
                          : QStringLiteral("the first colour breaks a rule of Sudoku, so its candidates are false"),
                  remove);
     }
