@@ -3,6 +3,7 @@
 // Each subcommand's file defines its Command; list it here.
 const Command &checkCommand();
 const Command &gradeCommand();
+const Command &explainCommand();
 const Command &bankCommand();
 const Command &importCommand();
 const Command &exportCommand();
@@ -13,6 +14,7 @@ const QList<const Command *> &commands()
     static const QList<const Command *> all{
         &checkCommand(),
         &gradeCommand(),
+        &explainCommand(),
         &bankCommand(),
         &importCommand(),
         &exportCommand(),

@@ -22,6 +22,8 @@ bool hiddenSingle(Board &b, int &)
         const int d = lowestDigit(single);
         for (std::uint8_t c : cells)
             if (b.has(c, d)) {
+                if (b.trace)
+                    *b.trace = {0, {c}, {}, {u}, {d}, {}};
                 b.place(c, d);
                 return true;
             }
@@ -35,6 +37,8 @@ bool nakedSingle(Board &b, int &)
     for (int c = 0; c < 81; ++c) {
         const Mask m = b.cand[static_cast<std::size_t>(c)];
         if (m && !(m & (m - 1))) {
+            if (b.trace)
+                *b.trace = {0, {c}, {}, {}, {lowestDigit(m)}, {}};
             b.place(c, lowestDigit(m));
             return true;
         }
