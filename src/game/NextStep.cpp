@@ -23,22 +23,36 @@ constexpr TColor kPatternFamily[] = {clr::rgb(0, 110, 255), clr::rgb(0, 190, 230
 constexpr TColor kChangeFamily[] = {clr::rgb(255, 120, 0), clr::rgb(255, 200, 0), clr::rgb(230, 0, 150),
                                     clr::rgb(200, 0, 0)};
 
-// The colour of family farthest from the nearest of avoid.
-template <std::size_t N>
-TColor farthest(const TColor (&family)[N], std::span<const TColor> avoid)
+// Any of these when a family has none that stands out: a board painted
+// in the very colours of a family.
+constexpr TColor kAnyColor[] = {clr::rgb(0, 110, 255), clr::rgb(0, 190, 230), clr::rgb(130, 40, 230),
+                                clr::rgb(20, 40, 160), clr::rgb(255, 120, 0), clr::rgb(255, 200, 0),
+                                clr::rgb(230, 0, 150), clr::rgb(200, 0, 0), clr::White, clr::rgb(0, 170, 0),
+                                clr::rgb(128, 128, 128)};
+// The distance a frame needs from its surroundings to be read at a glance.
+constexpr int kReadable = 150;
+
+// The colour of colours farthest from the nearest of avoid, and that gap.
+std::pair<TColor, int> farthest(std::span<const TColor> colors, std::span<const TColor> avoid)
 {
-    TColor best = family[0];
-    int bestGap = -1;
-    for (TColor c : family) {
+    std::pair<TColor, int> best{colors.front(), -1};
+    for (TColor c : colors) {
         int gap = 1 << 20;
         for (TColor a : avoid)
             gap = std::min(gap, colorDistance(c, a));
-        if (gap > bestGap) {
-            bestGap = gap;
-            best = c;
-        }
+        if (gap > best.second)
+            best = {c, gap};
     }
     return best;
+}
+
+TColor pick(std::span<const TColor> family, std::span<const TColor> avoid)
+{
+    const auto own = farthest(family, avoid);
+    if (own.second >= kReadable)
+        return own.first;
+    const auto any = farthest(kAnyColor, avoid);
+    return any.second > own.second ? any.first : own.first;
 }
 
 } // namespace
@@ -129,9 +143,9 @@ MarkColors markColors(std::span<const TColor> backgrounds)
     // The board's black lines border every frame.
     avoid.push_back(clr::Black);
     MarkColors out;
-    out.pattern = farthest(kPatternFamily, avoid);
+    out.pattern = pick(kPatternFamily, avoid);
     avoid.push_back(out.pattern);
-    out.change = farthest(kChangeFamily, avoid);
+    out.change = pick(kChangeFamily, avoid);
     return out;
 }
 

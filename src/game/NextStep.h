@@ -55,8 +55,9 @@ struct MarkColors {
 };
 // The frame colours for marks drawn over cells of the given backgrounds
 // (RGB colours): a cool one for patterns and a warm one for changes, each
-// the one of its family farthest from every background, the change colour
-// also far from the pattern colour.
+// the one of its family farthest from every background and the board's
+// black lines (another colour when none of the family stands out), the
+// change colour also far from the pattern colour.
 MarkColors markColors(std::span<const TColor> backgrounds);
 // A perceptual distance of two RGB colours (0 .. about 765).
 int colorDistance(TColor a, TColor b);
