@@ -94,6 +94,47 @@ private slots:
         QCOMPARE(r.out, unique + unique);
     }
 
+    void explainPrintsStepsThenABlankLine_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("output");
+        const QByteArray single = "hidden-single place r1c6=8\n\n";
+        QTest::newRow("a hidden single") << kUnique + '\n' << single;
+        QTest::newRow("removals, then the placement")
+            << QByteArray("074500619006700584005060372607139408038000901000200736040000267060000095702000043\n")
+            << QByteArray("locked-candidates remove r7c1-3 r8c1-3\n"
+                          "locked-candidates remove r7c6-3 r8c6-3\n"
+                          "naked-pair remove r8c3-1 r8c4-8 r8c5-1 r8c5-8 r8c6-1 r8c6-8\n"
+                          "naked-single place r8c3=3\n\n");
+        QByteArray clash = kUnique;
+        clash[10] = '5';
+        QByteArray wrong = kUnique;
+        wrong[2] = '2';
+        QTest::newRow("none") << clash + '\n' + wrong + '\n' + kSolution + "\n\n" << QByteArray("none\n\n").repeated(4);
+        QTest::newRow("beyond the ladder")
+            << QByteArray("800000000003600000070090200050007000000045700000100030001000068008500010090000400\n" + kUnique)
+            << "stuck\n\n" + single;
+    }
+    void explainPrintsStepsThenABlankLine()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, output);
+        const Run r = tool({QStringLiteral("explain")}, input);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, output);
+        QCOMPARE(r.err, QByteArray());
+    }
+
+    void explainHelpListsLineFormatAndTechniques()
+    {
+        const Run help = tool({QStringLiteral("help"), QStringLiteral("explain")});
+        QCOMPARE(help.status, 0);
+        QVERIFY(help.out.startsWith("usage: sudoku-tool explain [FILE]\n"));
+        for (const char *word : {"TECHNIQUE ACTION CELL", "rRcC=D", "rRcC-D", "locked-candidates", "bug-plus-one",
+                                 "grouped-aic", "stuck", "none"})
+            QVERIFY2(help.out.contains(word), word);
+    }
+
     void badUsageAndUnreadableFiles_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -107,6 +148,11 @@ private slots:
                                    << QByteArray("sudoku-tool check: too many arguments");
         QTest::newRow("unknown option") << QStringList{QStringLiteral("check"), QStringLiteral("-x")}
                                         << QByteArray("sudoku-tool check: unknown option '-x'");
+        QTest::newRow("explain two files") << QStringList{QStringLiteral("explain"), QStringLiteral("a"), QStringLiteral("b")}
+                                           << QByteArray("sudoku-tool explain: too many arguments");
+        QTest::newRow("explain missing file")
+            << QStringList{QStringLiteral("explain"), QStringLiteral("/nonexistent/p.txt")}
+            << QByteArray("sudoku-tool explain: cannot read '/nonexistent/p.txt'");
         QTest::newRow("missing file") << QStringList{QStringLiteral("check"), QStringLiteral("/nonexistent/p.txt")}
                                       << QByteArray("sudoku-tool check: cannot read '/nonexistent/p.txt'");
         QTest::newRow("directory") << QStringList{QStringLiteral("check"), QDir::tempPath()}
@@ -157,6 +203,8 @@ private slots:
         QTest::addColumn<QByteArray>("message");
         QTest::newRow("check") << QStringList{"check"} << QByteArray("sudoku-tool check: cannot write the results\n");
         QTest::newRow("grade") << QStringList{"grade"} << QByteArray("sudoku-tool grade: cannot write the results\n");
+        QTest::newRow("explain") << QStringList{"explain"}
+                                 << QByteArray("sudoku-tool explain: cannot write the results\n");
         QTest::newRow("import") << QStringList{"import"} << QByteArray("sudoku-tool import: cannot write the result\n");
         QTest::newRow("layout") << QStringList{"layout"} << QByteArray("sudoku-tool layout: cannot write the places\n");
         QTest::newRow("help") << QStringList{"help"} << QByteArray("sudoku-tool: cannot write standard output\n");

@@ -129,6 +129,7 @@ struct Best {
     int length = INT_MAX;
     int count = 0;
     CandidateSet strike;
+    int start = -1, end = -1; // the node assumed false, the one then true
 };
 
 // Breadth-first from every start, so each end is reached by its shortest
@@ -162,7 +163,7 @@ void search(const Graph &g, int maxLength, Best &best)
                     const CandidateSet strike = g.sees[static_cast<std::size_t>(s)] & g.sees[static_cast<std::size_t>(y)];
                     const int count = strike.count();
                     if (count && (next < best.length || (next == best.length && count > best.count)))
-                        best = {next, count, strike};
+                        best = {next, count, strike, s, y};
                 }
             } else {
                 for (int z : g.weak[static_cast<std::size_t>(x)]) {
@@ -174,6 +175,35 @@ void search(const Graph &g, int maxLength, Best &best)
             }
         }
     }
+}
+
+// The nodes of a shortest chain from start (false) to end (true), found
+// again for the explanation so that the search itself stores no paths.
+std::vector<int> chainPath(const Graph &g, int start, int end)
+{
+    const std::size_t n = g.nodes.size();
+    std::vector<int> from(2 * n, -2); // per node and truth (odd: true)
+    std::vector<int> queue{2 * start};
+    from[static_cast<std::size_t>(2 * start)] = -1;
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const int item = queue[head];
+        if (item == 2 * end + 1)
+            break;
+        const int x = item / 2;
+        const bool isTrue = item & 1;
+        for (int y : (isTrue ? g.weak : g.strong)[static_cast<std::size_t>(x)]) {
+            const int to = 2 * y + (isTrue ? 0 : 1);
+            if (from[static_cast<std::size_t>(to)] != -2)
+                continue;
+            from[static_cast<std::size_t>(to)] = item;
+            queue.push_back(to);
+        }
+    }
+    std::vector<int> path;
+    for (int item = 2 * end + 1; item >= 0 && from[static_cast<std::size_t>(item)] != -2;
+         item = from[static_cast<std::size_t>(item)])
+        path.insert(path.begin(), item / 2);
+    return path;
 }
 
 // A chain of more links than this is not one a player finds by hand;
@@ -191,6 +221,13 @@ bool chain(Board &b, unsigned links, int &extra)
         if (best.count) {
             best.strike.forEach([&](int cell, int d) { b.remove(cell, d); });
             extra = best.length;
+            if (b.trace) {
+                *b.trace = {best.length, {}, {}, {}, {}, {}};
+                for (int v : chainPath(g, best.start, best.end)) {
+                    const Node &node = g.nodes[static_cast<std::size_t>(v)];
+                    b.trace->chain.push_back({node.digit, node.cells});
+                }
+            }
             return true;
         }
     }

@@ -40,8 +40,21 @@ bool fishOn(Board &b, int d, int k, bool byColumn)
                     if (cover >> i & 1)
                         changed |= b.remove(byColumn ? i * 9 + line : line * 9 + i, d);
             }
-            if (changed)
+            if (changed) {
+                if (b.trace) {
+                    // Base lines first, then the cover lines.
+                    *b.trace = {byColumn ? 1 : 0, {}, {}, {}, {d}, {}};
+                    for (int i = 0; i < k; ++i)
+                        b.trace->units.push_back(lines[idx[i]] + (byColumn ? 9 : 0));
+                    for (int i = 0; i < 9; ++i)
+                        if (cover >> i & 1)
+                            b.trace->units.push_back(i + (byColumn ? 0 : 9));
+                    for (int cell = 0; cell < 81; ++cell)
+                        if (b.has(cell, d) && (base >> (byColumn ? colOf(cell) : rowOf(cell)) & 1))
+                            b.trace->cells.push_back(cell);
+                }
                 return true;
+            }
         }
         int i = k - 1;
         while (i >= 0 && idx[i] == n - k + i)

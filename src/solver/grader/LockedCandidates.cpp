@@ -15,8 +15,15 @@ bool lockIn(Board &b, int from, int firstTarget, const CellSet &withD, int d)
         return false;
     for (int u = firstTarget; u < firstTarget + 9; ++u) {
         const CellSet &target = t.unitSet[static_cast<std::size_t>(u)];
-        if ((inUnit - target).empty())
-            return b.removeFrom((withD & target) - t.unitSet[static_cast<std::size_t>(from)], d);
+        if (!(inUnit - target).empty())
+            continue;
+        if (!b.removeFrom((withD & target) - t.unitSet[static_cast<std::size_t>(from)], d))
+            return false;
+        if (b.trace) {
+            *b.trace = {0, {}, {}, {from, u}, {d}, {}};
+            inUnit.forEach([&](int c) { b.trace->cells.push_back(c); });
+        }
+        return true;
     }
     return false;
 }

@@ -28,6 +28,15 @@ bool falsify(Board &b, const Cluster &k, int colour)
     return any;
 }
 
+// The cells of each colour; kind 0: the first colour is false, 1: what
+// sees both colours is.
+void traceColours(Trace &t, int kind, const CellSet &first, const CellSet &second)
+{
+    t = {kind, {}, {}, {}, {}, {}};
+    first.forEach([&](int c) { t.cells.push_back(c); });
+    second.forEach([&](int c) { t.others.push_back(c); });
+}
+
 bool examine(Board &b, const Cluster &k, const std::array<CellSet, 10> &with)
 {
     const auto &t = tables();
@@ -62,8 +71,11 @@ bool examine(Board &b, const Cluster &k, const std::array<CellSet, 10> &with)
             forEachDigit(m, [&](int d) { emptied &= seen[x][static_cast<std::size_t>(d)].test(c); });
             contradiction = emptied;
         }
-        if (contradiction && falsify(b, k, x))
+        if (contradiction && falsify(b, k, x)) {
+            if (b.trace)
+                traceColours(*b.trace, 0, anyColour[x], anyColour[1 - x]);
             return true;
+        }
     }
     bool changed = false;
     for (int d = 1; d <= 9; ++d) {
@@ -77,6 +89,8 @@ bool examine(Board &b, const Cluster &k, const std::array<CellSet, 10> &with)
         // A cell holding both colours keeps only those two.
         changed |= b.removeFrom(uncoloured & anyColour[0] & anyColour[1], d);
     }
+    if (changed && b.trace)
+        traceColours(*b.trace, 1, anyColour[0], anyColour[1]);
     return changed;
 }
 

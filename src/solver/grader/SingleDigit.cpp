@@ -47,8 +47,11 @@ bool turbot(Board &b, bool kite)
                         const int qa = i & 2 ? q.b : q.a, qb = i & 2 ? q.a : q.b;
                         if (pa == qa || pa == qb || pb == qa || pb == qb || boxOf(pa) != boxOf(qa))
                             continue;
-                        if (strikeBetween(b, withD, d, pb, qb))
-                            return true;
+                        if (!strikeBetween(b, withD, d, pb, qb))
+                            continue;
+                        if (b.trace)
+                            *b.trace = {0, {pa, pb, qa, qb}, {}, {rowOf(pa), 9 + colOf(qa), 18 + boxOf(pa)}, {d}, {}};
+                        return true;
                     }
             continue;
         }
@@ -65,12 +68,26 @@ bool turbot(Board &b, bool kite)
                         const int qa = k & 2 ? q.b : q.a, qb = k & 2 ? q.a : q.b;
                         if (across(pa) != across(qa) || across(pb) == across(qb))
                             continue;
-                        if (strikeBetween(b, withD, d, pb, qb))
-                            return true;
+                        if (!strikeBetween(b, withD, d, pb, qb))
+                            continue;
+                        if (b.trace) {
+                            const int lineP = orient ? 9 + colOf(pa) : rowOf(pa);
+                            const int lineQ = orient ? 9 + colOf(qa) : rowOf(qa);
+                            const int shared = orient ? rowOf(pa) : 9 + colOf(pa);
+                            *b.trace = {0, {pa, pb, qa, qb}, {}, {lineP, lineQ, shared}, {d}, {}};
+                        }
+                        return true;
                     }
         }
     }
     return false;
+}
+
+void traceColours(Trace &t, int kind, int d, const CellSet &first, const CellSet &second)
+{
+    t = {kind, {}, {}, {}, {d}, {}};
+    first.forEach([&](int c) { t.cells.push_back(c); });
+    second.forEach([&](int c) { t.others.push_back(c); });
 }
 
 } // namespace
@@ -120,14 +137,20 @@ bool simpleColouring(Board &b, int &)
             for (int x = 0; x < 2; ++x) {
                 bool wrap = false;
                 colour[x].forEach([&](int c) { wrap |= !(t.peerSet[static_cast<std::size_t>(c)] & colour[x]).empty(); });
-                if (wrap && b.removeFrom(colour[x], d))
+                if (wrap && b.removeFrom(colour[x], d)) {
+                    if (b.trace)
+                        traceColours(*b.trace, 0, d, colour[x], colour[1 - x]);
                     return true;
+                }
             }
             CellSet seen[2];
             for (int x = 0; x < 2; ++x)
                 colour[x].forEach([&](int c) { seen[x] |= t.peerSet[static_cast<std::size_t>(c)]; });
-            if (b.removeFrom((seen[0] & seen[1] & withD) - colour[0] - colour[1], d))
+            if (b.removeFrom((seen[0] & seen[1] & withD) - colour[0] - colour[1], d)) {
+                if (b.trace)
+                    traceColours(*b.trace, 1, d, colour[0], colour[1]);
                 return true;
+            }
         }
     }
     return false;

@@ -53,6 +53,12 @@ bool naked(Board &b, int k)
                     changed = true;
                 }
             }
+            if (changed && b.trace) {
+                *b.trace = {0, {}, {}, {static_cast<int>(&unit - &tables().unitCells[0])}, {}, {}};
+                for (int i = 0; i < k; ++i)
+                    b.trace->cells.push_back(cells[idx[i]]);
+                forEachDigit(all, [&](int d) { b.trace->digits.push_back(d); });
+            }
             return changed;
         });
         if (found)
@@ -92,6 +98,13 @@ bool hidden(Board &b, int k)
                     m &= keep;
                     changed = true;
                 }
+            }
+            if (changed && b.trace) {
+                *b.trace = {0, {}, {}, {static_cast<int>(&unit - &tables().unitCells[0])}, {}, {}};
+                for (int i = 0; i < 9; ++i)
+                    if (places >> i & 1)
+                        b.trace->cells.push_back(unit[static_cast<std::size_t>(i)]);
+                forEachDigit(keep, [&](int d) { b.trace->digits.push_back(d); });
             }
             return changed;
         });

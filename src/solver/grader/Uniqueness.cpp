@@ -20,6 +20,13 @@ bool rectangle(Board &b, const int cell[4], int a, int d2)
         for (int i = 0; i < 4; ++i)
             if (b.cand[static_cast<std::size_t>(cell[i])] != ab) {
                 b.cand[static_cast<std::size_t>(cell[i])] &= static_cast<Mask>(~ab);
+                if (b.trace) { // the three exact corners, then the fourth
+                    *b.trace = {1, {}, {}, {}, {a, d2}, {}};
+                    for (int j = 0; j < 4; ++j)
+                        if (j != i)
+                            b.trace->cells.push_back(cell[j]);
+                    b.trace->cells.push_back(cell[i]);
+                }
                 return true;
             }
     }
@@ -36,8 +43,11 @@ bool rectangle(Board &b, const int cell[4], int a, int d2)
         // Type 2: both roof cells hold one extra digit c; one of them is c.
         if (m1 == m2 && popcount(m1) == 3) {
             const int c = lowestDigit(static_cast<Mask>(m1 & ~ab));
-            if (b.removeFrom(commonPeers(roof) & b.cellsWith(c), c))
+            if (b.removeFrom(commonPeers(roof) & b.cellsWith(c), c)) {
+                if (b.trace)
+                    *b.trace = {2, {f1, f2, r1, r2}, {}, {}, {a, d2, c}, {}};
                 return true;
+            }
         }
         // Type 4: one of a, b is confined to the roof in a unit holding
         // both roof cells, so the other leaves the roof.
@@ -47,8 +57,11 @@ bool rectangle(Board &b, const int cell[4], int a, int d2)
                 continue;
             for (int k = 0; k < 2; ++k) {
                 const int locked = k ? d2 : a, other = k ? a : d2;
-                if ((b.cellsWith(locked) & unit) == roof && b.removeFrom(roof, other))
+                if ((b.cellsWith(locked) & unit) == roof && b.removeFrom(roof, other)) {
+                    if (b.trace)
+                        *b.trace = {4, {f1, f2, r1, r2}, {}, {u}, {locked, other}, {}};
                     return true;
+                }
             }
         }
     }
@@ -115,6 +128,8 @@ bool bugPlusOne(Board &b, int &)
                 return false;
         }
     }
+    if (b.trace)
+        *b.trace = {0, {triple}, {}, {}, {extra}, {}};
     b.place(triple, extra);
     return true;
 }

@@ -31,8 +31,12 @@ bool xyWing(Board &b, int &)
                 if (!z || (x & y & pm) || ((x | y) & pm) != pm)
                     continue;
                 const int d = lowestDigit(z);
-                if (b.removeFrom(commonPeers(setOf(wings[i], wings[j])) & b.cellsWith(d), d))
-                    return true;
+                if (!b.removeFrom(commonPeers(setOf(wings[i], wings[j])) & b.cellsWith(d), d))
+                    continue;
+                if (b.trace) // pivot, the pincer sharing the pivot's lower digit, the other
+                    *b.trace = (x & pm) == bit(lowestDigit(pm)) ? Trace{0, {p, wings[i], wings[j]}, {}, {}, {d}, {}}
+                                              : Trace{0, {p, wings[j], wings[i]}, {}, {}, {d}, {}};
+                return true;
             }
     }
     return false;
@@ -60,8 +64,11 @@ bool xyzWing(Board &b, int &)
                     continue;
                 const int d = lowestDigit(static_cast<Mask>(x & y));
                 const CellSet all = setOf(wings[i], wings[j]) | CellSet::of(p);
-                if (b.removeFrom(commonPeers(all) & b.cellsWith(d), d))
-                    return true;
+                if (!b.removeFrom(commonPeers(all) & b.cellsWith(d), d))
+                    continue;
+                if (b.trace)
+                    *b.trace = {0, {p, wings[i], wings[j]}, {}, {}, {d}, {}};
+                return true;
             }
     }
     return false;
@@ -94,8 +101,11 @@ bool wWing(Board &b, int &)
                     const int p = s.first(), q = (s - CellSet::of(p)).first();
                     if (!((sees(p, a) && sees(q, c)) || (sees(p, c) && sees(q, a))))
                         continue;
-                    if (b.removeFrom(commonPeers(ends) & with[x], x))
-                        return true;
+                    if (!b.removeFrom(commonPeers(ends) & with[x], x))
+                        continue;
+                    if (b.trace) // the bridge's end that sees a comes first
+                        *b.trace = {0, {a, c}, sees(p, a) && sees(q, c) ? std::vector<int>{p, q} : std::vector<int>{q, p}, {u}, {x, y}, {}};
+                    return true;
                 }
             }
         }

@@ -1,0 +1,195 @@
+// The next-step explanation: every step true to the solution along whole
+// solving paths, each technique described, the states of a position, and
+// the tool's line format.
+#include "game/Ufrmtk.h"
+#include "solver/Engine.h"
+#include "solver/grader/Explain.h"
+#include "solver/grader/Generator.h"
+#include "solver/grader/Grader.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <vector>
+
+using grader::ExplainState;
+using grader::Technique;
+
+Q_DECLARE_METATYPE(std::vector<engine::Grid>)
+
+namespace {
+
+#ifdef NODALA_SANITIZED
+constexpr int kBankStride = 100, kRandomPuzzles = 20;
+#else
+constexpr int kBankStride = 5, kRandomPuzzles = 400;
+#endif
+
+// Puzzles that between them need every technique of the ladder.
+const char *const kLadder[] = {
+    "000604000007000530000050006200000005004280007000009040060023090000700380900000000",
+    "000003000000090502091082000040007003080004200207008905003400050000000700760300000",
+    "008000009000210000020000410000000780300000051040050690900062000013500000500040000",
+    "000280030000000001004000079800020000401009000090005000000060000307400010050001704",
+    "000700000280000040437080005050009100000400000790300060000000000300906400100203070",
+    "000000800080004009006700003540210000000530400007000000610000000009002010008100972",
+    "000040710000906000970800000002360090000000002006010840800020030000000078005000100",
+    "004500010000700500005060002000139008030000000000200706040000207060000090702000003",
+    "050000810000200003070048200000036070100005000000002096609004000020700008000000041",
+    "008050400006000000510030060000003010000000007105604008200560090000097020800000000",
+    "250000000000095030080020000000007000018204005970006010400070308020000070001000050",
+    "001708000058040700000000490002300004300009600080010020060000042230600000009000005",
+    "000004000703000000805003910000100240000065000000307000280000500004000030100409700",
+    "108003002600205090000000040030004065001080000002006401090070000000000003005008000",
+    "000010040607000000240053800500000000080030009070900060400006500000002000000400710",
+    "000072000000905000000400600010060370400100509305000000501000460080000900290000008", // hidden quad
+    "000050840342000000009070000006894000008600700000001000090000407500000009704006050",
+    "400000072000040005053009060060000050000104006900000740028010000015003000000006003",
+    "600730080050000000800000010000000020009300700710205960060900000000140090405060030",
+    "000950000007000040009000706080400000001006080600005470056003000800000031000070060",
+    "508000000002000410004350080000004730010025000020060000000510070000000049089006000",
+    "000906700080000002006100000029003000670000800005000000000008005002509030040010200",
+    "009810030030004200180700000300900000000000000506000804000080102070000080600400900",
+    "087009000000200530000060700160000005000026980000500000094000600270000004000005300",
+    "000408000040000009003020070094700013706000000000500790069000000800000921050007036",
+};
+
+engine::Grid grid(const char *text) { return engine::parse(text, 81); }
+
+const engine::Grid kPuzzle = grid("530070000600195000098000060800060003400803001700020006060000280000419005000080079");
+const engine::Grid kSolution = grid("534678912672195348198342567859761423426853791713924856961537284287419635345286179");
+
+engine::Grid with(engine::Grid g, int cell, int digit)
+{
+    g[static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(digit);
+    return g;
+}
+
+} // namespace
+
+class TestExplain : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Walks each puzzle by placing every explanation's placement, checking
+    // each step on the way.
+    void everyStepIsTrue_data()
+    {
+        QTest::addColumn<std::vector<engine::Grid>>("puzzles");
+        QTest::addColumn<bool>("everyTechnique");
+        for (int level = 0; level < 5; ++level) {
+            std::vector<engine::Grid> puzzles;
+            const QStringList bank = Tfrmtk::builtInLevel(level);
+            for (qsizetype i = level; i < bank.size(); i += kBankStride)
+                puzzles.push_back(engine::parse(bank.at(i)));
+            QTest::addRow("bank level %d", level) << puzzles << false;
+        }
+        std::vector<engine::Grid> random;
+        for (int k = 0; k < kRandomPuzzles; ++k)
+            random.push_back(grader::removeClues(grader::randomGrid(70 + static_cast<std::uint64_t>(k)),
+                                                 170 + static_cast<std::uint64_t>(k), 0));
+        QTest::newRow("random minimal") << random << false;
+        std::vector<engine::Grid> ladder;
+        for (const char *p : kLadder)
+            ladder.push_back(grid(p));
+        QTest::newRow("one per technique") << ladder << true;
+    }
+    void everyStepIsTrue()
+    {
+        QFETCH(std::vector<engine::Grid>, puzzles);
+        QFETCH(bool, everyTechnique);
+        static const QRegularExpression place(QStringLiteral("^[a-z0-9-]+ place r[1-9]c[1-9]=[1-9]$"));
+        static const QRegularExpression remove(QStringLiteral("^[a-z0-9-]+ remove( r[1-9]c[1-9]-[1-9])+$"));
+        std::uint32_t seen = 0;
+        for (engine::Grid g : puzzles) {
+            const engine::Result r = engine::find(g, 2);
+            QCOMPARE(r.count, 1);
+            // A step against the solution would end in Stuck.
+            const bool mayStick = grader::gradeProper(g).level == grader::kBeyond;
+            for (;;) {
+                const grader::Explanation e = grader::explainNext(g, &r.first);
+                QVERIFY(e.state == ExplainState::Steps || e.state == ExplainState::Finished ||
+                        (e.state == ExplainState::Stuck && mayStick));
+                for (std::size_t i = 0; i < e.steps.size(); ++i) {
+                    const grader::ExplainStep &s = e.steps[i];
+                    const QString what = engine::toString(g) + QLatin1Char(' ') + s.toolLine();
+                    seen |= 1u << static_cast<int>(s.technique);
+                    QVERIFY2(s.place == (e.state == ExplainState::Steps && i + 1 == e.steps.size()), qPrintable(what));
+                    QVERIFY2(!s.changes.empty() && (!s.place || s.changes.size() == 1), qPrintable(what));
+                    for (const grader::CellDigit &c : s.changes) {
+                        QVERIFY2((r.first[static_cast<std::size_t>(c.cell)] == c.digit) == s.place, qPrintable(what));
+                        QVERIFY2(s.text.contains(grader::cellName(c.cell), Qt::CaseInsensitive), qPrintable(what + s.text));
+                    }
+                    QVERIFY2(!s.pattern.empty() && std::is_sorted(s.pattern.begin(), s.pattern.end()), qPrintable(what));
+                    QVERIFY2((s.place ? place : remove).match(s.toolLine()).hasMatch(), qPrintable(what));
+                    QVERIFY2(!s.title.isEmpty() && !s.text.contains(QLatin1Char('%')), qPrintable(what + s.text));
+                }
+                if (e.state != ExplainState::Steps)
+                    break;
+                const grader::CellDigit last = e.steps.back().changes.front();
+                g = with(g, last.cell, last.digit);
+            }
+        }
+        if (everyTechnique)
+            QCOMPARE(seen, (1u << static_cast<int>(Technique::Count)) - 1);
+    }
+
+    // A solution of all zeros stands for none known.
+    void states_data()
+    {
+        QTest::addColumn<engine::Grid>("placed");
+        QTest::addColumn<engine::Grid>("solution");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("message");
+        const engine::Grid unknown{};
+        const QString none = QStringLiteral("This puzzle has no single known solution, so there is no next step to explain.");
+        const QString wrong = QStringLiteral("The 1 in row 1, column 3 is not part of the solution.");
+        QTest::newRow("wrong digit") << with(kPuzzle, 2, 1) << kSolution << int(ExplainState::WrongDigit) << wrong;
+        QTest::newRow("wrong digit before a clash")
+            << with(with(kPuzzle, 2, 1), 10, 5) << kSolution << int(ExplainState::WrongDigit) << wrong;
+        QTest::newRow("clash in a row") << with(kPuzzle, 2, 5) << unknown << int(ExplainState::Clash)
+                                        << QStringLiteral("Two 5s share row 1: remove one of them.");
+        QTest::newRow("clash in a box") << with(kPuzzle, 20, 5) << unknown << int(ExplainState::Clash)
+                                        << QStringLiteral("Two 5s share box 1: remove one of them.");
+        QTest::newRow("no solution") << kPuzzle << unknown << int(ExplainState::NoSolution) << none;
+        QTest::newRow("empty board") << engine::Grid{} << unknown << int(ExplainState::NoSolution) << none;
+        QTest::newRow("a value past 9 is a blank") << with(kPuzzle, 2, 200) << unknown << int(ExplainState::NoSolution) << none;
+        QTest::newRow("finished") << kSolution << kSolution << int(ExplainState::Finished)
+                                  << QStringLiteral("The board is complete: there is nothing to explain.");
+        const engine::Grid hard = grid("800000000003600000070090200050007000000045700000100030001000068008500010090000400");
+        QTest::newRow("beyond the ladder")
+            << hard << engine::find(hard, 2).first << int(ExplainState::Stuck)
+            << QStringLiteral("None of the techniques this game knows can place a digit from here.");
+    }
+    void states()
+    {
+        QFETCH(engine::Grid, placed);
+        QFETCH(engine::Grid, solution);
+        QFETCH(int, state);
+        QFETCH(QString, message);
+        const grader::Explanation e = grader::explainNext(placed, solution[0] ? &solution : nullptr);
+        QCOMPARE(int(e.state), state);
+        QCOMPARE(e.message, message);
+        if (e.state == ExplainState::WrongDigit)
+            QCOMPARE(e.wrong, (grader::CellDigit{2, 1}));
+        for (const grader::ExplainStep &s : e.steps)
+            QVERIFY(!s.place);
+    }
+
+    void names()
+    {
+        QCOMPARE(grader::cellName(0), QStringLiteral("row 1, column 1"));
+        QCOMPARE(grader::cellName(43), QStringLiteral("row 5, column 8"));
+        grader::ExplainStep s;
+        s.technique = Technique::Claiming;
+        s.changes = {{80, 3}, {4, 9}, {4, 2}};
+        QCOMPARE(s.toolLine(), QStringLiteral("locked-candidates remove r1c5-2 r1c5-9 r9c9-3"));
+        s.technique = Technique::BugPlusOne;
+        s.place = true;
+        s.changes = {{9, 7}};
+        QCOMPARE(s.toolLine(), QStringLiteral("bug-plus-one place r2c1=7"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExplain)
+#include "test_explain.moc"
