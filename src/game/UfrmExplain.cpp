@@ -100,7 +100,7 @@ TfrmExplain::TfrmExplain(TForm1 &form)
     layout->addWidget(memo1, 1);
     layout->addLayout(buttons);
     // Narrow enough to fit beside the main window on a 1024-pixel screen.
-    resize(236, 320);
+    resize(236, 440);
 
     stepMarks_ = new TStepMarks(form.sd991);
 
