@@ -148,23 +148,38 @@ void TForm1::MarkMouseDown(QObject *sender, Qt::MouseButton button)
     TPicNode *cell = TPicNode::cellOf(mark);
     if (!mark || !cell || cell == mark)
         return;
-    UpdateLock lock(sd991);
     const QString m = mark->caption();
-    auto place = [&] {
-        cell->state = stBigNumber;
-        if (AutoUpdateOn())
-            sd991->RemoveFromPeers(cell->row, cell->col);
-    };
     if (button == Qt::LeftButton) {
-        cell->value = m;
-        place();
-    } else if (button == Qt::RightButton) {
-        cell->value = DeleteDigits(cell->value, m);
-        if (cell->value.size() == 1)
-            place();
-        else
-            cell->state = stCandidates;
+        PlaceDigit(cell, m);
+    } else {
+        UpdateLock lock(sd991);
+        if (button == Qt::RightButton) {
+            cell->value = DeleteDigits(cell->value, m);
+            if (cell->value.size() == 1) {
+                cell->state = stBigNumber;
+                if (AutoUpdateOn())
+                    sd991->RemoveFromPeers(cell->row, cell->col);
+            } else {
+                cell->state = stCandidates;
+            }
+        }
+        moveMade();
     }
+    ppTag = -1;
+}
+
+void TForm1::PlaceDigit(TPicNode *cell, const QString &digit)
+{
+    UpdateLock lock(sd991);
+    cell->value = digit;
+    cell->state = stBigNumber;
+    if (AutoUpdateOn())
+        sd991->RemoveFromPeers(cell->row, cell->col);
+    moveMade();
+}
+
+void TForm1::moveMade()
+{
     UpdateDigitBars();
     sd991->CheckConflicts();
     redraw();
@@ -173,7 +188,6 @@ void TForm1::MarkMouseDown(QObject *sender, Qt::MouseButton button)
     MarkWrongDigits();
     if (sd991->IsSolved())
         Finish();
-    ppTag = -1;
 }
 
 void TForm1::ppPopup(QObject *sender)

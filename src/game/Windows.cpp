@@ -6,6 +6,7 @@
 #include "exchange/Ufrmcopy.h"
 #include "exchange/Ufrmdas.h"
 #include "exchange/Ufrmprint.h"
+#include "game/UfrmExplain.h"
 #include "game/Ufrmtk.h"
 #include "game/main.h"
 #include "periphery/Ufrmcheck.h"
@@ -36,6 +37,7 @@ Program::Program()
     windows_.frmcopy = make(frmcopy_, host);
     windows_.frmImport = make(frmImport_);
     windows_.Frmdas = make(frmdas_);
+    windows_.frmExplain = make(frmExplain_, *form1_);
 
     // The history samples and shows the main board.
     frmstep_->board = form1_->sd991->grid();
@@ -53,6 +55,8 @@ Program::~Program()
 {
     // The main window closes (and saves through the history) before the
     // windows it uses go.
+    // A child window of the main one: it goes first.
+    frmExplain_.reset();
     frmdas_.reset();
     frmImport_.reset();
     frmcopy_.reset();

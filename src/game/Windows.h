@@ -13,6 +13,7 @@ class TfrmAppearance;
 class Tfrmprint;
 class Tfrmcopy;
 class TfrmImport;
+class TfrmExplain;
 
 // The windows that live for the whole program, each created once. The main
 // window and every dialog receive this struct and reach each other through
@@ -29,6 +30,7 @@ struct Windows {
     Tfrmcopy *frmcopy = nullptr;
     TfrmImport *frmImport = nullptr;
     TFrmdas *Frmdas = nullptr;
+    TfrmExplain *frmExplain = nullptr;
 };
 
 // Creates the windows in their documented order (the main window first: it
@@ -62,4 +64,5 @@ private:
     std::unique_ptr<Tfrmcopy> frmcopy_;
     std::unique_ptr<TfrmImport> frmImport_;
     std::unique_ptr<TFrmdas> frmdas_;
+    std::unique_ptr<TfrmExplain> frmExplain_;
 };

@@ -11,6 +11,7 @@
 #include "game/Levels.h"
 #include "game/QJ.h"
 #include "game/StatusLine.h"
+#include "game/UfrmExplain.h"
 #include "periphery/Centering.h"
 #include "periphery/UAbout.h"
 #include "periphery/Ufrmcheck.h"
@@ -176,7 +177,9 @@ void TForm1::buildMenus()
         {&TForm1::ools1, "ools1", "Tools",
          {{&TForm1::appearance1, "appearance1", "Appearance", {&TForm1::AppearanceClick}},
           {&TForm1::CopyPuzzleToClipboard1, "CopyPuzzleToClipboard1", "Copy Puzzle To Clipboard",
-           {&TForm1::CopyClick}}}},
+           {&TForm1::CopyClick}},
+          {&TForm1::N15, "N15", "-", {}},
+          {&TForm1::ExplainNextStep1, "ExplainNextStep1", "Explain Next Step", {&TForm1::ExplainClick}}}},
         {&TForm1::N7, "N7", "Help",
          {{&TForm1::CheckNewVersion1, "CheckNewVersion1", "Check New Version", {&TForm1::CheckNewVersionClick}},
           // A tick item that only toggles itself.
@@ -203,6 +206,7 @@ void TForm1::buildMenus()
         }
     }
     AutoCheckNewVersion1->setCheckable(true);
+    ExplainNextStep1->setShortcut(QKeySequence(Qt::Key_F4));
 }
 
 void TForm1::buildButtons(QWidget *bar, std::initializer_list<ButtonSpec> buttons)
@@ -509,10 +513,12 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress: {
         // Key preview: the window sees every key first, once, at the widget
         // the key is delivered to.
+        // The Next Step window beside the board passes the window's keys on
+        // too, so the player can go on choosing digits there.
         auto *w = qobject_cast<QWidget *>(watched);
-        if (!w || w->window() != this || !isActiveWindow())
+        if (!w || (w->window() != this && w->window() != w_.frmExplain) || !w->window()->isActiveWindow())
             break;
-        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : w->window();
         if (w != target)
             break;
         auto *key = static_cast<QKeyEvent *>(event);
@@ -631,6 +637,7 @@ void TForm1::CopyClick()
     w_.frmcopy->exec();
 }
 
+void TForm1::ExplainClick() { w_.frmExplain->ExplainClick(); }
 void TForm1::AppearanceClick() { w_.frmAppearance->exec(); }
 void TForm1::CheckNewVersionClick() { w_.frmcheck->CheckNewVersion(); }
 void TForm1::VisitClick() { seams::shell().open(QString::fromLatin1(kMakerSite)); }

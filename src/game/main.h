@@ -43,7 +43,7 @@ public:
     QMenu *File1, *N10, *ools1, *N7;
     QAction *PrintableBoard1, *ImportSudoku1, *N5, *Con1, *N18, *Exit1;
     QAction *VeryEasy1, *N11, *N12, *N13, *N14;
-    QAction *appearance1, *CopyPuzzleToClipboard1;
+    QAction *appearance1, *CopyPuzzleToClipboard1, *N15, *ExplainNextStep1;
     QAction *CheckNewVersion1, *AutoCheckNewVersion1, *Visit1, *N9, *About1;
 
     // Upper tool bar.
@@ -104,6 +104,9 @@ public:
     bool AutoUpdateOn() const;
     void FillCandidates();
     void BuildCandidateMenu(const QString &list);
+    // The player's entry of digit as the big number of cell: the left click
+    // on a candidate mark, and Apply of the Next Step window.
+    void PlaceDigit(TPicNode *cell, const QString &digit);
 
     // Feedback after every change.
     int SelectedDigit() const;
@@ -160,6 +163,7 @@ public:
     void Exit1Click() { close(); }
     void AppearanceClick();
     void CopyClick();
+    void ExplainClick();
     void CheckNewVersionClick();
     void VisitClick();
     void AboutClick();
@@ -191,6 +195,9 @@ private:
     void clearsHelp(QWidget *w);
 
     void redraw();
+    // The refresh after a move on the board: counters, clashes, display,
+    // colours, and the finish when the board is solved.
+    void moveMade();
     void stepButton(void (Tfrmstep::*step)());
     void setPopupOnCells(const std::function<bool(TPicNode *)> &carries);
 

@@ -142,7 +142,8 @@ private slots:
         QCOMPARE(captions(form->File1), (QStringList{"Printable Board", "&Import or Create Sudoku", "-",
                                                       "Continue Your Last Game", "-", "&Exit"}));
         QCOMPARE(captions(form->N10), (QStringList{"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical"}));
-        QCOMPARE(captions(form->ools1), (QStringList{"Appearance", "Copy Puzzle To Clipboard"}));
+        QCOMPARE(captions(form->ools1),
+                 (QStringList{"Appearance", "Copy Puzzle To Clipboard", "-", "Explain Next Step"}));
         const QStringList help = captions(form->N7);
         QCOMPARE(help.size(), 5);
         QCOMPARE(help[0], QString("Check New Version"));

@@ -63,12 +63,13 @@ struct Game {
         open();
     }
 
-    // The known puzzle on the board as an import puts it: givens, solution
-    // (when withSolution), candidates, history and clock started.
-    void deal(bool withSolution = true)
+    // The known puzzle (or other givens of its solution) on the board as an
+    // import puts it: givens, solution (when withSolution), candidates,
+    // history and clock started.
+    void deal(bool withSolution = true, const QString &givens = QString::fromLatin1(kGivens))
     {
         form->ClearGame();
-        form->QJ1->SetGivens(QString::fromLatin1(kGivens));
+        form->QJ1->SetGivens(givens);
         if (withSolution)
             form->QJ1->SetSolution(QString::fromLatin1(kSolution));
         form->LoadPuzzle(true);

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "game/NextStep.h"
+
+#include <QDialog>
+#include <QPointer>
+
+#include <optional>
+
+class QPushButton;
+class QTextEdit;
+class QTimer;
+class TForm1;
+class TPICSD33;
+
+// The frames of the cells a Next Step explanation points at, drawn over
+// the board. It covers the board, takes no input and leaves the cells'
+// own colours alone, so the board looks as before once it is cleared.
+class TStepMarks : public QWidget {
+public:
+    explicit TStepMarks(TPICSD33 *board);
+    const nextstep::Marks &marks() const { return marks_; }
+    void setMarks(const nextstep::Marks &marks);
+    // The frame colours for the board's colours now.
+    nextstep::MarkColors colors() const;
+    // Pixels of a frame, inside the cell's edge.
+    static constexpr int kBand = 3;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    TPICSD33 *board_;
+    nextstep::Marks marks_{};
+    nextstep::MarkColors painted_{};
+};
+
+// "Next Step": the next logical step from the main board in words, its
+// cells marked on the board, and Apply to make its placement. A small
+// window beside the main one, open while the player goes on playing: it
+// follows the board, explaining again whenever a digit or the puzzle
+// changes.
+class TfrmExplain : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmExplain(TForm1 &form);
+
+    // F4: the board as it is now explained; a closed window opens beside
+    // the main one first.
+    void ExplainClick();
+    // Explains again when the placed digits or the solution have changed
+    // since the last explanation. While the window is open it runs often.
+    void Follow();
+    // Places the digit the explanation ends in as the player's own move.
+    void ApplyClick();
+
+    const grader::Explanation &explanation() const { return shown_; }
+    TStepMarks *stepMarks() const { return stepMarks_; }
+
+    QTextEdit *memo1 = nullptr;
+    QPushButton *ApplyButton = nullptr;
+    QPushButton *CloseButton = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    nextstep::Position position();
+    void explain();
+
+    TForm1 &form_;
+    QTimer *follow_ = nullptr;
+    QPointer<TStepMarks> stepMarks_;
+    nextstep::Position shownAt_;
+    grader::Explanation shown_;
+    // The solver's answer for the givens of a puzzle without a stored
+    // solution, kept while the givens stay.
+    std::optional<std::pair<engine::Grid, std::optional<engine::Grid>>> solved_;
+};
