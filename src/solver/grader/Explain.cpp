@@ -360,6 +360,37 @@ ExplainStep stepBetween(Technique t, const Board &before, const Board &after)
     return s;
 }
 
+// For a single, the placed digits that rule out the other places: the
+// framed cells then show at a glance why only one place is left.
+void addWitnesses(Technique t, const Trace &tr, const Board &before, std::vector<int> &pattern)
+{
+    if (tr.cells.empty() || tr.digits.empty())
+        return;
+    const int target = tr.cells.front();
+    const int d = tr.digits.front();
+    if (t == Technique::HiddenSingle && !tr.units.empty()) {
+        // Every d already placed that sees an open cell of the unit.
+        for (std::uint8_t x : tables().unitCells[static_cast<std::size_t>(tr.units.front())]) {
+            if (x == target || before.value[x])
+                continue;
+            tables().peerSet[x].forEach([&](int p) {
+                if (before.value[static_cast<std::size_t>(p)] == d)
+                    pattern.push_back(p);
+            });
+        }
+    } else if (t == Technique::NakedSingle) {
+        // One placed peer for each other digit.
+        Mask shown = bit(d);
+        tables().peerSet[static_cast<std::size_t>(target)].forEach([&](int p) {
+            const int v = before.value[static_cast<std::size_t>(p)];
+            if (v && !(shown & bit(v))) {
+                shown = static_cast<Mask>(shown | bit(v));
+                pattern.push_back(p);
+            }
+        });
+    }
+}
+
 bool agrees(const ExplainStep &s, const engine::Grid &solution)
 {
     for (const CellDigit &cd : s.changes)
@@ -448,6 +479,7 @@ Explanation explainNext(const engine::Grid &given, const engine::Grid *solution)
             step.pattern.insert(step.pattern.end(), trace.others.begin(), trace.others.end());
             for (const Trace::Node &n : trace.chain)
                 n.cells.forEach([&](int c) { step.pattern.push_back(c); });
+            addWitnesses(t, trace, board, step.pattern);
             std::sort(step.pattern.begin(), step.pattern.end());
             step.pattern.erase(std::unique(step.pattern.begin(), step.pattern.end()), step.pattern.end());
             step.text = describe(t, trace, step, board);
