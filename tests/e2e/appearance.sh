@@ -13,19 +13,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 e2e_begin "$1" "$2"
 file="$game_dir/vorel.ini"
 
-menu_open() { [ "$(e2e_popups)" -gt 0 ]; }
-file_menu() {
-    e2e_wait_window main '^Sudoku Nodala v3\.0$'
-    xdotool key --clearmodifiers alt+f
-    e2e_wait 10 "the File menu" menu_open
-}
-exit_game() {
-    file_menu
-    xdotool key e
-    local status=0
-    e2e_wait_exit "$GAME_PID" 10 || status=$?
-    [ "$status" -eq 0 ] || e2e_fail "the game did not end with status 0 (status $status)"
-}
 
 # The fresh start: only without network may the game write its own file
 # (which turns the new-version check on); otherwise the file is there
@@ -56,7 +43,7 @@ box_colors() {
 e2e_wait 10 "the built-in box shading" box_colors 187,187,255 start
 
 # Tools > Appearance: the File menu, two menus on, its first item.
-file_menu
+e2e_file_menu
 xdotool key Right Right Return
 e2e_wait_window dialog '^Appearance$'
 eval "$(xdotool getwindowgeometry --shell "$dialog" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
@@ -79,7 +66,7 @@ own_colors() { cmp -s "$file" "$E2E_OUT/vorel-own.ini"; }
 e2e_wait 10 "\"default color=0\" in vorel.ini (see vorel-own.ini)" own_colors
 # Board color2 13948116 is 0xD4D4D4.
 e2e_wait 10 "grey boxes 2, 4, 6 and 8" box_colors 212,212,212 grey
-exit_game
+e2e_exit_game
 
 # The colours come back with the next start.
 e2e_start_game "$game_dir"
@@ -88,12 +75,12 @@ e2e_wait 10 "grey boxes after the restart" box_colors 212,212,212 grey-again
 
 # Help > About, the last item of the fourth menu, by its mnemonic; its
 # Close button is the default.
-file_menu
+e2e_file_menu
 xdotool key Right Right Right a
 e2e_wait_window about '^About$'
 import -window root "$E2E_OUT/about.png"
 xdotool key Return
 e2e_wait_gone "$about" "the About window"
-exit_game
+e2e_exit_game
 cmp -s "$file" "$E2E_OUT/vorel-own.ini" || e2e_fail "vorel.ini changed at the exit"
 echo "appearance test passed"

@@ -23,18 +23,12 @@ rm -f "$E2E_OUT/opened.txt"
 export PATH="$shims:$PATH"
 
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-menu_open() { [ "$(e2e_popups)" -gt 0 ]; }
-file_menu() {
-    e2e_wait_window main '^Sudoku Nodala v3\.0$'
-    xdotool key --clearmodifiers alt+f
-    e2e_wait 10 "the File menu" menu_open
-}
 
 e2e_start_game "$game_dir"
 e2e_locate
 
 # File > Import or Create Sudoku by its mnemonic, then Import in there.
-file_menu
+e2e_file_menu
 xdotool key i
 e2e_wait_window create '^Import or Create Sudoku$'
 xdotool key --clearmodifiers alt+i
@@ -91,7 +85,7 @@ e2e_wait 10 "the $givens givens on the board" played
 expected=$(echo "$puzzle" | "$tool" import | cut -d' ' -f2 | tr ',' '\n' \
     | awk '{ v = substr($0, 2); printf "%s", length(v) == 1 ? v : "0" } END { print "" }')
 [ "${#expected}" -eq 81 ] || e2e_fail "sudoku-tool import gave no puzzle line"
-file_menu
+e2e_file_menu
 xdotool key Right Right Down Return
 e2e_wait_window copy '^Copy Puzzle To Clipboard'
 # Tab to the checked layout "With Candidates", three to the right is
@@ -103,7 +97,7 @@ copied() { clipboard >"$E2E_OUT/clipboard.txt"; [ "$(cat "$E2E_OUT/clipboard.txt
 e2e_wait 10 "the puzzle line in the clipboard (clipboard.txt, expected.txt)" copied
 
 # File > Printable Board, the first item.
-file_menu
+e2e_file_menu
 xdotool key Return
 page="$game_dir/print_temp.htm"
 printed() { [ -s "$E2E_OUT/opened.txt" ]; }
@@ -119,7 +113,7 @@ shown=$(grep -cE 'font-size: 22pt; color: black; .*>[1-9]</td>' "$page")
 [ "$shown" -eq "$givens" ] || e2e_fail "print_temp.htm shows $shown givens, not $givens"
 
 # File > Exit by its mnemonic; the imported game is saved with level 5.
-file_menu
+e2e_file_menu
 xdotool key e
 status=0
 e2e_wait_exit "$GAME_PID" 10 || status=$?

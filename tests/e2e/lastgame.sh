@@ -24,13 +24,7 @@ for i in 0 1; do
     e2e_wait_tick
 done
 
-xdotool key --clearmodifiers alt+f
-menu_open() { [ "$(e2e_popups)" -gt 0 ]; }
-e2e_wait 10 "the File menu" menu_open
-xdotool key e
-status=0
-e2e_wait_exit "$GAME_PID" 10 || status=$?
-[ "$status" -eq 0 ] || e2e_fail "the game did not end with status 0 (status $status)"
+e2e_exit_game
 
 file="$game_dir/lastgame.dat"
 [ -f "$file" ] || e2e_fail "no lastgame.dat"
@@ -46,9 +40,7 @@ done
 # Second run: continue the last game.
 e2e_start_game "$game_dir"
 e2e_locate
-xdotool key --clearmodifiers alt+f
-e2e_wait 10 "the File menu" menu_open
-xdotool key Down Down Return
+e2e_continue_game
 restored() {
     local i
     e2e_park

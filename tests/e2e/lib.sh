@@ -484,3 +484,26 @@ e2e_wait_gone() {
     }
     e2e_wait "$E2E_LIMIT" "$2 to close" window_gone "$1"
 }
+
+# Opens the File menu by its mnemonic, once the main window has the focus.
+e2e_file_menu() {
+    e2e_wait_window WIN '^Sudoku Nodala v3\.0$'
+    xdotool key --clearmodifiers alt+f
+    e2e_wait 10 "the File menu" e2e_menu_shown
+}
+e2e_menu_shown() { [ "$(e2e_popups)" -gt 0 ]; }
+
+# File > Exit; the game must end with status 0.
+e2e_exit_game() {
+    e2e_file_menu
+    xdotool key e
+    local status=0
+    e2e_wait_exit "$GAME_PID" 10 || status=$?
+    [ "$status" -eq 0 ] || e2e_fail "the game did not end with status 0 (status $status)"
+}
+
+# File > Continue Your Last Game.
+e2e_continue_game() {
+    e2e_file_menu
+    xdotool key Down Down Return
+}

@@ -71,13 +71,7 @@ placed() { e2e_park; e2e_shot move && e2e_placed "$E2E_OUT/move.png" "$r" "$c"; 
 e2e_wait 10 "the move at $r,$c" placed
 e2e_wait_tick
 
-xdotool key --clearmodifiers alt+f
-menu_open() { [ "$(e2e_popups)" -gt 0 ]; }
-e2e_wait 10 "the File menu" menu_open
-xdotool key e
-status=0
-e2e_wait_exit "$GAME_PID" 10 || status=$?
-[ "$status" -eq 0 ] || e2e_fail "the game did not end with status 0 (status $status)"
+e2e_exit_game
 
 for f in lastgame.dat vorel.ini replay; do
     [ -e "$data/$f" ] || e2e_fail "no $f in $data"
@@ -89,9 +83,7 @@ done
 
 e2e_start_game "$home"
 e2e_locate
-xdotool key --clearmodifiers alt+f
-e2e_wait 10 "the File menu" menu_open
-xdotool key Down Down Return
+e2e_continue_game
 resumed() { e2e_park; e2e_shot continued && e2e_placed "$E2E_OUT/continued.png" "$r" "$c"; }
 e2e_wait 10 "the move resumed at $r,$c" resumed
 kill "$GAME_PID"
