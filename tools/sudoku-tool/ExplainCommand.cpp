@@ -40,11 +40,7 @@ const char kHelp[] =
 int runExplain(const QStringList &args)
 {
     return toolio::runLines("explain", args, 81, "results", [](const QByteArray &line, QByteArray &text) {
-        engine::Grid position{};
-        for (int i = 0; i < 81 && i < line.size(); ++i) {
-            const char ch = line.at(i);
-            position[static_cast<std::size_t>(i)] = ch >= '1' && ch <= '9' ? static_cast<std::uint8_t>(ch - '0') : 0;
-        }
+        const engine::Grid position = engine::parse(line.constData(), static_cast<std::size_t>(line.size()));
         const bool blank = std::find(position.begin(), position.end(), 0) != position.end();
         const engine::Result r = blank && engine::consistent(position) ? engine::find(position, 2) : engine::Result{};
         if (r.count != 1) {
