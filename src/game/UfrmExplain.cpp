@@ -79,6 +79,8 @@ TfrmExplain::TfrmExplain(TForm1 &form)
     // Keys select too, so the explanation can be copied without a mouse.
     memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     memo1->setTabChangesFocus(true);
+    // Nothing is typed here: no blinking caret in the text.
+    memo1->setCursorWidth(0);
 
     ApplyButton = new QPushButton(QStringLiteral("&Apply"), this);
     ApplyButton->setObjectName(QStringLiteral("ApplyButton"));
