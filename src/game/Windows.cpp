@@ -54,8 +54,7 @@ void Program::start()
 Program::~Program()
 {
     // The main window closes (and saves through the history) before the
-    // windows it uses go.
-    // A child window of the main one: it goes first.
+    // windows it uses go; Next Step, a child of the main window, before it.
     frmExplain_.reset();
     frmdas_.reset();
     frmImport_.reset();
