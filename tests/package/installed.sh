@@ -60,7 +60,8 @@ E2E_GAME=(setpriv --reuid="$player" --regid="$player" --init-groups --reset-env
 game_dir="" # nothing for the cleanup to delete: the user goes as a whole
 
 e2e_start_game "$home"
-xprop -id "$WIN" _NET_WM_ICON | grep -q '=' || e2e_fail "the window has no icon"
+has_icon() { xprop -id "$WIN" _NET_WM_ICON 2>/dev/null | grep -q '='; }
+e2e_wait 10 "the window's icon" has_icon
 e2e_locate
 e2e_deal
 read -r r c <<<"${OPEN[0]}"
