@@ -23,12 +23,9 @@ constexpr TColor kPatternFamily[] = {clr::rgb(0, 110, 255), clr::rgb(0, 190, 230
 constexpr TColor kChangeFamily[] = {clr::rgb(255, 120, 0), clr::rgb(255, 200, 0), clr::rgb(230, 0, 150),
                                     clr::rgb(200, 0, 0)};
 
-// Any of these when a family has none that stands out: a board painted
-// in the very colours of a family.
-constexpr TColor kAnyColor[] = {clr::rgb(0, 110, 255), clr::rgb(0, 190, 230), clr::rgb(130, 40, 230),
-                                clr::rgb(20, 40, 160), clr::rgb(255, 120, 0), clr::rgb(255, 200, 0),
-                                clr::rgb(230, 0, 150), clr::rgb(200, 0, 0), clr::White, clr::rgb(0, 170, 0),
-                                clr::rgb(128, 128, 128)};
+// Beside both families, the fallbacks when a family has none that stands
+// out: a board painted in the very colours of a family.
+constexpr TColor kOtherColors[] = {clr::White, clr::rgb(0, 170, 0), clr::rgb(128, 128, 128)};
 // The distance a frame needs from its surroundings to be read at a glance.
 constexpr int kReadable = 150;
 
@@ -51,7 +48,10 @@ TColor pick(std::span<const TColor> family, std::span<const TColor> avoid)
     const auto own = farthest(family, avoid);
     if (own.second >= kReadable)
         return own.first;
-    const auto any = farthest(kAnyColor, avoid);
+    // The first of the farthest, in the order pattern, change, others.
+    const auto any = std::max({farthest(kPatternFamily, avoid), farthest(kChangeFamily, avoid),
+                               farthest(kOtherColors, avoid)},
+                              [](const auto &a, const auto &b) { return a.second < b.second; });
     return any.second > own.second ? any.first : own.first;
 }
 
@@ -63,25 +63,6 @@ engine::Grid placedDigits(const CellGrid &board)
     for (int i = 0; i < 81; ++i)
         g[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(placedDigit(board[i]));
     return g;
-}
-
-engine::Grid givenDigits(const CellGrid &board)
-{
-    engine::Grid g{};
-    for (int i = 0; i < 81; ++i)
-        if (board[i].state == stFixed)
-            g[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(placedDigit(board[i]));
-    return g;
-}
-
-std::optional<engine::Grid> uniqueSolution(const engine::Grid &givens)
-{
-    if (!engine::consistent(givens))
-        return std::nullopt;
-    const engine::Result r = engine::find(givens, 2);
-    if (r.count != 1)
-        return std::nullopt;
-    return r.first;
 }
 
 QString explanationHtml(const grader::Explanation &e)

@@ -28,10 +28,6 @@ struct Position {
 
 // Givens and big numbers, 0 for every open cell.
 engine::Grid placedDigits(const CellGrid &board);
-// The givens alone.
-engine::Grid givenDigits(const CellGrid &board);
-// The solution of givens that have exactly one; none otherwise.
-std::optional<engine::Grid> uniqueSolution(const engine::Grid &givens);
 
 // The window's text as rich text: the steps numbered, each title bold on a
 // line of its own above its sentences; the state's sentence after steps

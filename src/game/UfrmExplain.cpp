@@ -1,5 +1,6 @@
 #include "game/UfrmExplain.h"
 
+#include "board/BoardLogic.h"
 #include "board/BoardPlaces.h"
 #include "board/Colors.h"
 #include "board/PICSD33.h"
@@ -124,9 +125,9 @@ nextstep::Position TfrmExplain::position()
     if (stored.size() == 81) {
         p.solution = engine::parse(stored);
     } else if (form_.puzzleOnBoard()) {
-        const engine::Grid givens = nextstep::givenDigits(board);
+        const engine::Grid givens = engine::parse(boardlogic::givensString(board));
         if (!solved_ || solved_->first != givens)
-            solved_.emplace(givens, nextstep::uniqueSolution(givens));
+            solved_.emplace(givens, engine::uniqueSolution(givens));
         p.solution = solved_->second;
     }
     return p;

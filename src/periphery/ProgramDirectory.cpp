@@ -5,14 +5,12 @@
 
 namespace seams {
 
-namespace {
 QString withSlash(QString dir)
 {
     if (!dir.endsWith(QLatin1Char('/')))
         dir += QLatin1Char('/');
     return dir;
 }
-} // namespace
 
 bool canWriteIn(const QString &dir)
 {

@@ -1,5 +1,7 @@
 #include "periphery/Seams.h"
 
+#include "periphery/ProgramDirectory.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -76,9 +78,7 @@ QString programDirectory()
 
 void setProgramDirectory(const QString &dir)
 {
-    currentDirectory = dir;
-    if (!currentDirectory.isEmpty() && !currentDirectory.endsWith(QLatin1Char('/')))
-        currentDirectory += QLatin1Char('/');
+    currentDirectory = dir.isEmpty() ? dir : withSlash(dir);
 }
 
 } // namespace seams

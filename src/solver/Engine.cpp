@@ -129,6 +129,16 @@ Result find(const Grid &puzzle, int limit) { return run(puzzle, limit, false); }
 
 int countSolutions(const QString &puzzle81, int limit) { return count(parse(puzzle81), limit); }
 
+std::optional<Grid> uniqueSolution(const Grid &puzzle)
+{
+    if (!consistent(puzzle))
+        return std::nullopt;
+    const Result r = find(puzzle, 2);
+    if (r.count != 1)
+        return std::nullopt;
+    return r.first;
+}
+
 QString leastSolution(const QString &puzzle81)
 {
     const Result r = solve(parse(puzzle81), 1);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The solving engine behind the game, the grader, the bank generator and
 // sudoku-tool: bit masks per cell with propagation of singles, and a
@@ -50,6 +51,10 @@ int countSolutions(const QString &puzzle81, int limit);
 
 // The least solution as 81 digits, or an empty string when there is none.
 QString leastSolution(const QString &puzzle81);
+
+// The solution of a puzzle that has exactly one (its givens not clashing);
+// nothing otherwise.
+std::optional<Grid> uniqueSolution(const Grid &puzzle);
 
 // 81 characters '0'..'9'.
 QString toString(const Grid &grid);

@@ -42,12 +42,12 @@ int runExplain(const QStringList &args)
     return toolio::runLines("explain", args, 81, "results", [](const QByteArray &line, QByteArray &text) {
         const engine::Grid position = engine::parse(line.constData(), static_cast<std::size_t>(line.size()));
         const bool blank = std::find(position.begin(), position.end(), 0) != position.end();
-        const engine::Result r = blank && engine::consistent(position) ? engine::find(position, 2) : engine::Result{};
-        if (r.count != 1) {
+        const std::optional<engine::Grid> solution = blank ? engine::uniqueSolution(position) : std::nullopt;
+        if (!solution) {
             text += "none\n\n";
             return;
         }
-        const grader::Explanation e = grader::explainNext(position, &r.first);
+        const grader::Explanation e = grader::explainNext(position, &*solution);
         for (const grader::ExplainStep &s : e.steps)
             text += s.toolLine().toLatin1() + '\n';
         if (e.state == grader::ExplainState::Stuck)
