@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Time from starting the game to its main window painted, under Xvfb.
 #   bash bench/startup.sh BUILD_DIR [RUNS]
+#   bash bench/startup.sh WINDOWS_FOLDER [RUNS]   (the portable Windows
+#                                                  folder, run under Wine)
 # Prints each run and the median in milliseconds. "Painted" is the first
-# capture of the window that shows the board's colours.
+# capture of the window that shows the board's colours. Under Wine the
+# prefix is made and started once before the runs.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 BUILD=$(cd "$1" && pwd)
@@ -11,13 +14,22 @@ E2E_OUT=$(mktemp -d)
 # shellcheck source=../tests/e2e/lib.sh
 . "$here/../tests/e2e/lib.sh"
 game_dir=$(mktemp -d)
-cp "$BUILD/src/game/sudoku-nodala" "$game_dir/"
+if [ -f "$BUILD/sudoku-nodala.exe" ]; then
+    cp -r "$BUILD/." "$game_dir/"
+    export WINEPREFIX=$E2E_OUT/wine WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+    wineboot --init >/dev/null 2>&1
+    wineserver -w
+    game=(wine ./sudoku-nodala.exe)
+else
+    cp "$BUILD/src/game/sudoku-nodala" "$game_dir/"
+    game=(./sudoku-nodala)
+fi
 e2e_start_x
-trap 'e2e_stop_x' EXIT
+trap 'e2e_stop_x; [ -z "${WINEPREFIX:-}" ] || wineserver -k 2>/dev/null || true' EXIT
 times=()
 for _ in $(seq "$RUNS"); do
     t0=$(date +%s%N)
-    (cd "$game_dir" && exec ./sudoku-nodala) >/dev/null 2>&1 &
+    (cd "$game_dir" && exec "${game[@]}") >/dev/null 2>&1 &
     pid=$!
     while :; do
         w=$(xdotool search --onlyvisible --name '^Sudoku Nodala v3\.0$' 2>/dev/null | head -1 || true)

@@ -27,6 +27,6 @@ function(nodala_add_test name)
     set(ARG_TIMEOUT 120)
   endif()
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false;${NODALA_TEST_ENVIRONMENT}"
     TIMEOUT ${ARG_TIMEOUT})
 endfunction()

@@ -1,5 +1,6 @@
 #include "game/Application.h"
 
+#include "periphery/Picture.h"
 #include "periphery/Seams.h"
 
 #include <QIcon>
@@ -9,7 +10,7 @@ NodalaApplication::NodalaApplication(int &argc, char **argv) : QApplication(argc
     setApplicationName(QStringLiteral("Sudoku Nodala v3.0"));
     // Every window without its own icon shows this one; the desktop entry
     // lets the shell match windows to the installed launcher.
-    setWindowIcon(QIcon(QStringLiteral(":/about/logo.svg")));
+    setWindowIcon(QIcon(artworkFile(QStringLiteral("about/logo"))));
     setDesktopFileName(QStringLiteral("sudoku-nodala"));
 }
 

@@ -1,8 +1,12 @@
 #include "game/Icons.h"
 
+#include "periphery/Picture.h"
+
 #include <QPainter>
 #include <QPixmap>
+#ifdef NODALA_HAVE_SVG
 #include <QSvgRenderer>
+#endif
 
 // The icons live in a static library: make sure the linker keeps them.
 static void initIconResources() { Q_INIT_RESOURCE(icons); }
@@ -11,8 +15,10 @@ QIcon loadIcon(const QString &name)
 {
     static const bool once = (initIconResources(), true);
     (void)once;
-    QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(name));
+    const QString file = artworkFile(QStringLiteral("icons/") + name);
     QIcon icon;
+#ifdef NODALA_HAVE_SVG
+    QSvgRenderer renderer(file);
     if (!renderer.isValid())
         return icon;
     for (int size : {16, 32}) {
@@ -23,5 +29,8 @@ QIcon loadIcon(const QString &name)
         p.end();
         icon.addPixmap(pm);
     }
+#else
+    icon.addFile(file); // and its @2x twin
+#endif
     return icon;
 }

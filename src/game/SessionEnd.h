@@ -4,15 +4,13 @@
 #include <QPointer>
 #include <QWidget>
 
-class QSocketNotifier;
+class EndingSignals;
 
 // Ends the program the way File > Exit does when the session ends: the
 // session manager's request to save (commitDataRequest) and the signals
-// SIGTERM, SIGHUP and SIGINT close the given window on the user-interface
-// thread, so its close handler saves the game, and then leave the event loop.
-// The signal handler only writes the signal number into a socket pair; a
-// socket notifier reads it back in the event loop. One instance at a time;
-// its destructor gives the signals back their default handling.
+// SIGTERM, SIGHUP and SIGINT (EndingSignals) close the given window on the
+// user-interface thread, so its close handler saves the game, and then leave
+// the event loop. One instance at a time.
 class SessionEnd : public QObject {
     Q_OBJECT
 public:
@@ -25,8 +23,6 @@ public:
     void end();
 
 private:
-    void readSignal();
-
     QPointer<QWidget> window_;
-    QSocketNotifier *notifier_ = nullptr;
+    EndingSignals *signals_;
 };

@@ -1,7 +1,7 @@
 #include "periphery/UAbout.h"
 
 #include "periphery/Centering.h"
-#include "periphery/SvgPicture.h"
+#include "periphery/Picture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,7 +22,7 @@ Tfrm_about::Tfrm_about(QWidget *parent) : QDialog(parent)
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 0, 393, 103);
 
-    Image1 = new SvgPicture(QStringLiteral(":/about/logo.svg"), Panel1);
+    Image1 = new Picture(QStringLiteral("about/logo"), Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 2, 106, 98);
 
@@ -34,7 +34,7 @@ Tfrm_about::Tfrm_about(QWidget *parent) : QDialog(parent)
     Label1->move(114, 25);
     Label1->adjustSize();
 
-    Image2 = new SvgPicture(QStringLiteral(":/about/banner.svg"), Panel1);
+    Image2 = new Picture(QStringLiteral("about/banner"), Panel1);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(111, 72, 278, 28);
 

@@ -5,7 +5,7 @@
 class QLabel;
 class QPushButton;
 class QWidget;
-class SvgPicture;
+class Picture;
 
 // The About box: the title and two pictures, closed with one button.
 class Tfrm_about final : public QDialog {
@@ -17,7 +17,7 @@ public:
     static void ShowModal(QWidget *parent);
 
     QWidget *Panel1;
-    SvgPicture *Image1, *Image2;
+    Picture *Image1, *Image2;
     QLabel *Label1;
     QPushButton *Button1;
 };

@@ -8,7 +8,9 @@
 #include <cerrno>
 #include <cstring>
 
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -38,12 +40,15 @@ public:
     {
         if (!file_.flush())
             return false;
-#ifdef Q_OS_UNIX
-        if (::fsync(file_.handle()) != 0) {
+#ifdef Q_OS_WIN
+        const int synced = ::_commit(file_.handle());
+#else
+        const int synced = ::fsync(file_.handle());
+#endif
+        if (synced != 0) {
             syncError_ = QString::fromLocal8Bit(std::strerror(errno));
             return false;
         }
-#endif
         return true;
     }
     bool commit() override { return file_.commit(); }

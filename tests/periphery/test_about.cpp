@@ -1,4 +1,4 @@
-#include "periphery/SvgPicture.h"
+#include "periphery/Picture.h"
 #include "periphery/UAbout.h"
 
 #include <QApplication>

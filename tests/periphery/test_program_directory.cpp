@@ -6,7 +6,9 @@
 #include <QTest>
 
 #include <cstdlib>
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace {
 bool run(const QString &command) { return std::system(command.toLocal8Bit().constData()) == 0; }
@@ -28,6 +30,9 @@ private slots:
     // mount as root, who may write anywhere else).
     void readOnlyProgramFolderMovesToTheUsersDataFolder()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("a folder of Windows is made read-only by its access list; the installer check covers it");
+#else
         QTemporaryDir bin, home;
         bool mounted = false;
         if (geteuid() == 0) {
@@ -46,6 +51,7 @@ private slots:
         QCOMPARE(chosen, data + QLatin1Char('/'));
         QVERIFY(QFileInfo(data).isDir());
         QVERIFY(seams::canWriteIn(data));
+#endif
     }
 };
 

@@ -6,7 +6,9 @@
 
 #include <functional>
 
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace toolrun {
 
@@ -23,8 +25,14 @@ inline Run tool(const QStringList &args, const QByteArray &input = {}, Stdin in 
                 const QString &outFile = {})
 {
     QProcess p;
+#ifdef Q_OS_UNIX
     if (in == Stdin::Closed)
         p.setChildProcessModifier([] { ::close(0); });
+#else
+    // Windows starts no process without its standard handles.
+    if (in == Stdin::Closed)
+        p.setStandardInputFile(QProcess::nullDevice());
+#endif
     if (!outFile.isEmpty())
         p.setStandardOutputFile(outFile);
     p.start(QStringLiteral(SUDOKU_TOOL), args);

@@ -8,7 +8,11 @@
 #include <cstdio>
 
 #include <fcntl.h>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace toolio {
 
@@ -22,6 +26,15 @@ bool stdinClosed = false;
 
 void guardStandardStreams()
 {
+#ifdef Q_OS_WIN
+    // The C runtime's text mode would turn CR LF into LF and stop reading at
+    // a Ctrl+Z: the tool reads and writes the same bytes on every platform.
+    // A stream the process was started without has no number.
+    stdinClosed = _fileno(stdin) < 0;
+    for (std::FILE *stream : {stdin, stdout, stderr})
+        if (_fileno(stream) >= 0)
+            _setmode(_fileno(stream), _O_BINARY);
+#else
     for (int fd = 0; fd <= 2; ++fd) {
         if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
             continue;
@@ -32,6 +45,7 @@ void guardStandardStreams()
         if (got != fd && got >= 0)
             ::close(got);
     }
+#endif
 }
 
 int fail(const char *command, const QString &message)
