@@ -6,17 +6,15 @@
 
 int versionStatusOf(const std::optional<QByteArray> &body)
 {
-    if (!body)
+    // Digits and nothing else: a sign, a blank or a line end is not the
+    // page's answer.
+    if (!body || body->isEmpty())
         return 0;
-    const QByteArray text = body->trimmed();
-    const qsizetype first = !text.isEmpty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
-    if (text.size() == first)
-        return 0;
-    for (qsizetype i = first; i < text.size(); ++i)
-        if (text[i] < '0' || text[i] > '9')
+    for (const char c : *body)
+        if (c < '0' || c > '9')
             return 0;
     bool ok = false;
-    const int status = text.toInt(&ok, 10);
+    const int status = body->toInt(&ok, 10);
     return ok ? status : 0;
 }
 

@@ -10,8 +10,7 @@
 #include <optional>
 
 // The version status in a server's answer: the number when the whole body
-// (blanks and line ends around it aside) is an optional sign and decimal
-// digits that fit an int; 0 for no answer or anything else.
+// is decimal digits that fit an int; 0 for no answer or anything else.
 int versionStatusOf(const std::optional<QByteArray> &body);
 
 // Asks the maker's web site whether a newer version exists, through the

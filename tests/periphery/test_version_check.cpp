@@ -151,9 +151,12 @@ private slots:
     {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<int>("status");
-        QTest::newRow("latest, line end") << QByteArray(" 400\r\n") << 400;
-        QTest::newRow("signed") << QByteArray("+401") << 401;
-        QTest::newRow("negative") << QByteArray("-7") << -7;
+        QTest::newRow("latest") << QByteArray("400") << 400;
+        QTest::newRow("newer") << QByteArray("00401") << 401;
+        QTest::newRow("line end") << QByteArray("400\r\n") << 0;
+        QTest::newRow("leading blank") << QByteArray(" 400") << 0;
+        QTest::newRow("plus sign") << QByteArray("+400") << 0;
+        QTest::newRow("minus sign") << QByteArray("-7") << 0;
         QTest::newRow("blank inside") << QByteArray("4 00") << 0;
         QTest::newRow("sign alone") << QByteArray("-") << 0;
         QTest::newRow("beyond int") << QByteArray("99999999999") << 0;
