@@ -4,11 +4,15 @@
 #include "game/Layout.h"
 #include "game/StatusLine.h"
 #include "game/main.h"
+#include "periphery/HttpGet.h"
+#include "periphery/Ufrmcheck.h"
 #include "support/GameDriver.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -16,6 +20,9 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -329,6 +336,58 @@ private slots:
         form->Visit1->trigger();
         QCOMPARE(game->shell.opened.size(), 1);
         QVERIFY(form->Visit1->text().endsWith(game->shell.opened.first()));
+    }
+
+    // Help > Check New Version against a server that takes the request and
+    // never answers: the game goes on meanwhile, and the wait ends either
+    // with the answer box or, when the window closes, at once.
+    void versionCheckLeavesTheGamePlayable_data()
+    {
+        QTest::addColumn<bool>("closeWhileWaiting");
+        QTest::newRow("the server gives up") << false;
+        QTest::newRow("the window closes") << true;
+    }
+    void versionCheckLeavesTheGamePlayable()
+    {
+        QFETCH(bool, closeWhileWaiting);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        HttpGet http;
+        seams::setHttp(&http);
+        const auto restore = qScopeGuard([] { seams::setHttp(nullptr); });
+        Tfrmcheck *check = game->program->windows().frmcheck;
+        check->setSite(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort())));
+        check->setTimeoutMs(600 * 1000);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+
+        form->CheckNewVersion1->trigger();
+        QVERIFY(check->checking());
+        QVERIFY(!form->CheckNewVersion1->isEnabled());
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        QTRY_VERIFY(server.hasPendingConnections());
+        QPointer<QTcpSocket> socket = server.nextPendingConnection();
+        QTest::mouseClick(form->ToolButton11, Qt::LeftButton);
+        QCOMPARE(form->ndtxt->text(), QString("  Level:Very Easy"));
+        QVERIFY(check->checking());
+
+        if (closeWhileWaiting) {
+            form->close();
+            QVERIFY(QFileInfo::exists(form->LastGamePath()));
+            game->close();
+            QVERIFY(game->messages.reports.isEmpty());
+            // The request is dropped, not waited for.
+            QTRY_COMPARE(socket->state(), QAbstractSocket::UnconnectedState);
+        } else {
+            // Refused from now on, so a retry of the request fails too.
+            server.close();
+            socket->disconnectFromHost();
+            QTRY_VERIFY(!check->checking());
+            QCOMPARE(game->messages.reports, QStringList{"Check new version status:Connect server failed."});
+            QVERIFY(form->CheckNewVersion1->isEnabled());
+        }
+        QVERIFY(!QGuiApplication::overrideCursor());
     }
 
     void opensCentred()
