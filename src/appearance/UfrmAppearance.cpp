@@ -305,6 +305,10 @@ void TfrmAppearance::PreviewHighlight()
 
 void TfrmAppearance::SaveAutoCheck(bool on)
 {
+    // The program may end with the dialog still open (the session ends):
+    // what the player did not confirm is cancelled, not saved.
+    if (isVisible())
+        reject();
     WriteKey(kAutoCheck, flag(on));
     SaveSettings();
 }

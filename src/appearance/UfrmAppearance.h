@@ -56,7 +56,8 @@ public:
     void ApplyHighlightColor(TPICSD33 &board);
     void PreviewHighlight();
 
-    // The main window's close: the flag of its menu item into the file.
+    // The main window's close: the flag of its menu item into the file. An
+    // open dialog is cancelled first, so only confirmed colours are saved.
     void SaveAutoCheck(bool on);
 
     // Events.
