@@ -42,8 +42,10 @@ const QString kAutoCheck = QStringLiteral("Auto_check");
 QString flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 QString number(TColor c) { return QString::number(c); }
 
-constexpr int kSwatchX = 72;
+constexpr int kSwatchX = 16;
 constexpr int kGroupWidth = 116;
+// Below the last swatch, inside the frame.
+constexpr int kGroupBottom = 4;
 
 } // namespace
 
@@ -57,27 +59,27 @@ TfrmAppearance::TfrmAppearance(TPICSD33 &mainBoard, QAction &autoCheck, QWidget 
     setWindowTitle(QStringLiteral("Appearance"));
     setFixedSize(556, 492);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Background"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(4, 8, kGroupWidth, 96);
-    CheckBox1 = defaultBox(GroupBox1, "CheckBox1");
-    Panel1 = swatch(GroupBox1, "Panel1", QStringLiteral("Color 1"), 46, 13948116);
-    Panel2 = swatch(GroupBox1, "Panel2", QStringLiteral("Color 2"), 70, clr::White);
+    // Each swatch sits under its caption: beside it, the captions would not
+    // fit the column left of the preview.
+    int y = 0;
+    GroupBox1 = group("GroupBox1", QStringLiteral("Background"), 8);
+    CheckBox1 = defaultBox(GroupBox1, "CheckBox1", y);
+    Panel1 = swatch(GroupBox1, "Panel1", QStringLiteral("Color 1"), y, 13948116, builtin::Box1);
+    Panel2 = swatch(GroupBox1, "Panel2", QStringLiteral("Color 2"), y, clr::White, builtin::Box2);
+    GroupBox1->resize(kGroupWidth, y + kGroupBottom);
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Font Color"), this);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(4, 112, kGroupWidth, 120);
-    CheckBox2 = defaultBox(GroupBox2, "CheckBox2");
+    GroupBox2 = group("GroupBox2", QStringLiteral("Font Color"), GroupBox1->geometry().bottom() + 9);
+    CheckBox2 = defaultBox(GroupBox2, "CheckBox2", y);
     // The toolkit's "default colour" value, until the first load.
-    fpanel1 = swatch(GroupBox2, "fpanel1", QStringLiteral("Fixed Number"), 46, 0x20000000);
-    fpanel2 = swatch(GroupBox2, "fpanel2", QStringLiteral("Big Number"), 70, clr::Blue);
-    fpanel3 = swatch(GroupBox2, "fpanel3", QStringLiteral("Candidate"), 94, 4227327);
+    fpanel1 = swatch(GroupBox2, "fpanel1", QStringLiteral("Fixed Number"), y, 0x20000000, builtin::Fixed);
+    fpanel2 = swatch(GroupBox2, "fpanel2", QStringLiteral("Big Number"), y, clr::Blue, builtin::BigNumber);
+    fpanel3 = swatch(GroupBox2, "fpanel3", QStringLiteral("Candidate"), y, 4227327, builtin::Candidate);
+    GroupBox2->resize(kGroupWidth, y + kGroupBottom);
 
-    GroupBox3 = new QGroupBox(QStringLiteral("Highlight Color"), this);
-    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    GroupBox3->setGeometry(4, 240, kGroupWidth, 72);
-    CheckBox3 = defaultBox(GroupBox3, "CheckBox3");
-    highpanle = swatch(GroupBox3, "highpanle", QStringLiteral("Color"), 46, 8421440);
+    GroupBox3 = group("GroupBox3", QStringLiteral("Highlight Color"), GroupBox2->geometry().bottom() + 9);
+    CheckBox3 = defaultBox(GroupBox3, "CheckBox3", y);
+    highpanle = swatch(GroupBox3, "highpanle", QStringLiteral("Color"), y, 8421440, builtin::Highlight);
+    GroupBox3->resize(kGroupWidth, y + kGroupBottom);
 
     sd1 = new TPICSD33(this);
     sd1->setObjectName(QStringLiteral("sd1"));
@@ -127,28 +129,41 @@ TfrmAppearance::TfrmAppearance(TPICSD33 &mainBoard, QAction &autoCheck, QWidget 
     LoadSettings(mainBoard_);
 }
 
-QCheckBox *TfrmAppearance::defaultBox(QWidget *group, const char *name)
+QGroupBox *TfrmAppearance::group(const char *name, const QString &title, int top)
+{
+    auto *box = new QGroupBox(title, this);
+    box->setObjectName(QLatin1String(name));
+    box->move(4, top);
+    return box;
+}
+
+QCheckBox *TfrmAppearance::defaultBox(QWidget *group, const char *name, int &y)
 {
     auto *box = new QCheckBox(QStringLiteral("Default Color"), group);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(8, 20, kGroupWidth - 12, 20);
     box->setChecked(true);
+    y = box->geometry().bottom() + 3;
     return box;
 }
 
-Tmousepanel *TfrmAppearance::swatch(QWidget *group, const char *name, const QString &label, int y, TColor color)
+Tmousepanel *TfrmAppearance::swatch(QWidget *group, const char *name, const QString &label, int &y, TColor color,
+                                    TColor builtIn)
 {
     auto *text = new QLabel(label, group);
-    text->setGeometry(8, y - 1, kSwatchX - 10, 17);
+    text->setGeometry(8, y, kGroupWidth - 14, text->sizeHint().height());
     auto *p = new Tmousepanel(group);
     p->setObjectName(QLatin1String(name));
-    p->setGeometry(kSwatchX, y, 38, 15);
+    p->setGeometry(kSwatchX, text->geometry().bottom() + 2, 38, 15);
     p->setRaisedBevel(false);
     p->setLoweredBevel(true);
     p->setPanelColor(color);
+    // A value that is no RGB colour shows as the board draws its role.
+    p->setStandInColor(builtIn);
     p->OnMouseEnter = [this](QObject *sender) { Panel1MouseEnter(sender); };
     p->OnMouseLeave = [this](QObject *sender) { Panel1MouseLeave(sender); };
     text->setBuddy(p);
+    y = p->geometry().bottom() + 4;
     return p;
 }
 
@@ -305,6 +320,10 @@ void TfrmAppearance::PreviewHighlight()
 
 void TfrmAppearance::SaveAutoCheck(bool on)
 {
+    // The program may end with the dialog still open (the session ends):
+    // what the player did not confirm is cancelled, not saved.
+    if (isVisible())
+        reject();
     WriteKey(kAutoCheck, flag(on));
     SaveSettings();
 }
@@ -332,7 +351,7 @@ bool TfrmAppearance::pickColor(QObject *sender)
     auto *swatch = qobject_cast<Tmousepanel *>(sender);
     if (!swatch)
         return false;
-    if (const std::optional<std::int32_t> c = seams::colorChooser().choose(swatch->panelColor()))
+    if (const std::optional<std::int32_t> c = seams::colorChooser().choose(swatch->shownColor()))
         swatch->setPanelColor(*c);
     return true;
 }

@@ -56,7 +56,8 @@ public:
     void ApplyHighlightColor(TPICSD33 &board);
     void PreviewHighlight();
 
-    // The main window's close: the flag of its menu item into the file.
+    // The main window's close: the flag of its menu item into the file. An
+    // open dialog is cancelled first, so only confirmed colours are saved.
     void SaveAutoCheck(bool on);
 
     // Events.
@@ -80,8 +81,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    Tmousepanel *swatch(QWidget *group, const char *name, const QString &label, int y, TColor color);
-    QCheckBox *defaultBox(QWidget *group, const char *name);
+    // The controls of a group, top to bottom: y is the top of the next row.
+    QGroupBox *group(const char *name, const QString &title, int top);
+    QCheckBox *defaultBox(QWidget *group, const char *name, int &y);
+    // A swatch for a board role under its caption: its colour, and the
+    // role's built-in colour that the board draws when the colour is no RGB
+    // colour.
+    Tmousepanel *swatch(QWidget *group, const char *name, const QString &label, int &y, TColor color, TColor builtIn);
     // Sets a check box as a click would: its click event runs on a change.
     void setChecked(QCheckBox *box, bool on, void (TfrmAppearance::*click)());
     // Steps of LoadSettings after reading the file; false on a missing or

@@ -30,6 +30,12 @@ void Tmousepanel::setPanelColor(TColor c)
     update();
 }
 
+void Tmousepanel::setStandInColor(TColor c)
+{
+    standIn_ = c;
+    update();
+}
+
 void Tmousepanel::setFontSizePt(int size)
 {
     if (fontSize_ == size)
@@ -99,7 +105,7 @@ void Tmousepanel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, toQColor(color_));
+    p.fillRect(r, toQColor(shownColor()));
     QRect inner = r;
     if (border_) {
         p.setPen(QColor(Qt::black));

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 #include <QMenu>
 
@@ -34,6 +35,12 @@ public:
     void setCaption(const QString &text);
     TColor panelColor() const { return color_; }
     void setPanelColor(TColor c);
+    // What is drawn while the panel's colour is no RGB colour: a swatch
+    // standing for a board role draws what the board draws. Unset, such a
+    // colour is drawn as toQColor resolves it.
+    void setStandInColor(TColor c);
+    // The colour as drawn.
+    TColor shownColor() const { return standIn_ && !clr::isRgb(color_) ? *standIn_ : color_; }
     int fontSize() const { return fontSize_; }
     void setFontSizePt(int size);
     TColor fontColor() const { return fontColor_; }
@@ -71,6 +78,7 @@ private:
 
     QString caption_;
     TColor color_ = clr::BtnFace;
+    std::optional<TColor> standIn_;
     int fontSize_ = 8;
     TColor fontColor_ = clr::Black;
     bool bold_ = false;

@@ -158,8 +158,10 @@ void Tfrm_new::ClearGrid()
         cell->value = QStringLiteral("123456789");
         cell->state = stCandidates;
     }
-    sdnew->ShowAll();
+    // Checked before it is drawn: drawn first, the old clashes would stay
+    // on the empty board.
     sdnew->CheckConflicts();
+    sdnew->ShowAll();
 }
 
 void Tfrm_new::Button3Click()

@@ -130,23 +130,4 @@ MarkColors markColors(std::span<const TColor> backgrounds)
     return out;
 }
 
-QPoint besidePlace(const QRect &main, const QSize &size, const QRect &screen)
-{
-    constexpr int kGap = 4;
-    const int right = main.right() + 1 + kGap;
-    const int left = main.left() - kGap - size.width();
-    const int roomRight = screen.right() + 1 - right;
-    const int roomLeft = main.left() - kGap - screen.left();
-    int x;
-    if (roomRight >= size.width())
-        x = right;
-    else if (roomLeft >= size.width())
-        x = left;
-    else
-        x = roomRight >= roomLeft ? right : left;
-    x = std::max(screen.left(), std::min(x, screen.right() + 1 - size.width()));
-    const int y = std::max(screen.top(), std::min(main.top(), screen.bottom() + 1 - size.height()));
-    return {x, y};
-}
-
 } // namespace nextstep

@@ -5,9 +5,6 @@
 #include "solver/Engine.h"
 #include "solver/grader/Explain.h"
 
-#include <QPoint>
-#include <QRect>
-#include <QSize>
 #include <QString>
 
 #include <array>
@@ -16,7 +13,7 @@
 #include <span>
 
 // The window-free side of "Next Step": what the board holds, what the
-// window says, which cells it marks and in which colours, where it opens.
+// window says, which cells it marks and in which colours.
 namespace nextstep {
 
 // What an explanation depends on: the placed digits and the known solution.
@@ -57,10 +54,5 @@ struct MarkColors {
 MarkColors markColors(std::span<const TColor> backgrounds);
 // A perceptual distance of two RGB colours (0 .. about 765).
 int colorDistance(TColor a, TColor b);
-
-// Where a window of size opens beside the main window's frame: right of
-// it when the screen has room, else left of it, else on the side with more
-// room; always inside the screen.
-QPoint besidePlace(const QRect &main, const QSize &size, const QRect &screen);
 
 } // namespace nextstep

@@ -6,6 +6,7 @@
 #include "board/PICSD33.h"
 #include "game/QJ.h"
 #include "game/main.h"
+#include "periphery/Placement.h"
 #include "periphery/Seams.h"
 
 #include <QAction>
@@ -67,6 +68,11 @@ void TStepMarks::paintEvent(QPaintEvent *)
     }
 }
 
+namespace {
+// Narrow enough to fit beside the main window on a 1024-pixel screen.
+constexpr QSize kSize(236, 440);
+} // namespace
+
 TfrmExplain::TfrmExplain(TForm1 &form)
     : QDialog(&form, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), form_(form)
 {
@@ -102,8 +108,7 @@ TfrmExplain::TfrmExplain(TForm1 &form)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(memo1, 1);
     layout->addLayout(buttons);
-    // Narrow enough to fit beside the main window on a 1024-pixel screen.
-    resize(236, 440);
+    resize(kSize);
 
     stepMarks_ = new TStepMarks(form.sd991);
 
@@ -146,13 +151,28 @@ void TfrmExplain::ExplainClick()
 {
     explain();
     if (!isVisible()) {
-        QScreen *screen = form_.screen();
-        const QRect main = form_.frameGeometry();
-        move(nextstep::besidePlace(main, frameGeometry().size(), screen ? screen->availableGeometry() : main));
+        placeBeside();
         show();
     }
     raise();
     activateWindow();
+}
+
+void TfrmExplain::placeBeside()
+{
+    const QRect main = form_.frameGeometry();
+    // Before it first shows, this window's decorations are not known yet:
+    // the main window's stand in for them.
+    const bool framed = frameGeometry() != geometry();
+    const QSize decoration = framed ? frameGeometry().size() - size() : main.size() - form_.size();
+    const QScreen *screen = form_.screen();
+    // A window narrowed to fit a small screen gets its room back where
+    // there is more.
+    const QSize wanted = size().expandedTo(kSize);
+    const QRect frame = placement::beside(main, wanted + decoration, minimumSizeHint() + decoration,
+                                          screen ? screen->availableGeometry() : main);
+    move(frame.topLeft());
+    resize(frame.size() - decoration);
 }
 
 void TfrmExplain::Follow()

@@ -66,6 +66,9 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    // Opens beside the main window, not over it (its board and digit pad)
+    // wherever the screen has room.
+    void placeBeside();
     nextstep::Position position();
     void explain();
 

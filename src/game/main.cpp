@@ -639,7 +639,20 @@ void TForm1::CopyClick()
 
 void TForm1::ExplainClick() { w_.frmExplain->ExplainClick(); }
 void TForm1::AppearanceClick() { w_.frmAppearance->exec(); }
-void TForm1::CheckNewVersionClick() { w_.frmcheck->CheckNewVersion(); }
+void TForm1::CheckNewVersionClick()
+{
+    if (!CheckNewVersion1->isEnabled())
+        return;
+    // The game stays playable while the answer is awaited; the pointer says
+    // a question is out, and the item cannot send a second one.
+    CheckNewVersion1->setEnabled(false);
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    w_.frmcheck->CheckNewVersion([item = QPointer<QAction>(CheckNewVersion1)] {
+        QGuiApplication::restoreOverrideCursor();
+        if (item)
+            item->setEnabled(true);
+    });
+}
 void TForm1::VisitClick() { seams::shell().open(QString::fromLatin1(kMakerSite)); }
 void TForm1::AboutClick() { Tfrm_about::ShowModal(this); }
 

@@ -1,5 +1,7 @@
 #include "periphery/Centering.h"
 
+#include "periphery/Placement.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -9,10 +11,7 @@ void centerOnScreen(QWidget *window)
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->availableGeometry();
     // The frame is the window's size plus its decorations, where known.
     const QSize outer = window->frameGeometry().size().expandedTo(window->size());
-    const QPoint framePos(area.x() + (area.width() - outer.width()) / 2,
-                          area.y() + (area.height() - outer.height()) / 2);
-    window->move(framePos);
+    window->move(placement::centred(outer, screen->availableGeometry()));
 }

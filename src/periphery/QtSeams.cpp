@@ -2,6 +2,8 @@
 
 #include "periphery/HttpGet.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -12,24 +14,45 @@
 namespace {
 QWidget *dialogParent() { return QApplication::activeWindow(); }
 QString boxTitle() { return QApplication::applicationName(); }
+
+// Ctrl+C copies a box's title, text and buttons, as the standard boxes of
+// Windows do, on every platform.
+QString boxText(const QMessageBox &box)
+{
+    const QString line = QStringLiteral("---------------------------\n");
+    QStringList buttons;
+    for (const QAbstractButton *b : box.buttons())
+        buttons << b->text().remove(QLatin1Char('&'));
+    return line + box.windowTitle() + QLatin1Char('\n') + line + box.text() + QLatin1Char('\n') + line
+        + buttons.join(QStringLiteral("   ")) + QLatin1Char('\n') + line;
+}
+
+QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton byDefault)
+{
+    QMessageBox box(icon, boxTitle(), text, buttons, dialogParent());
+    box.setDefaultButton(byDefault);
+    auto *copy = new QAction(&box);
+    copy->setShortcut(QKeySequence::Copy);
+    QObject::connect(copy, &QAction::triggered, &box, [&box] { QApplication::clipboard()->setText(boxText(box)); });
+    box.addAction(copy);
+    box.exec();
+    return box.standardButton(box.clickedButton());
+}
 } // namespace
 
 bool QtMessages::ask(const QString &text)
 {
-    return QMessageBox::question(dialogParent(), boxTitle(), text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No)
+    return showBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
 }
 
 void QtMessages::report(const QString &text)
 {
-    QMessageBox::information(dialogParent(), boxTitle(), text, QMessageBox::Ok);
+    showBox(QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-void QtMessages::error(const QString &text)
-{
-    QMessageBox::critical(dialogParent(), boxTitle(), text, QMessageBox::Ok);
-}
+void QtMessages::error(const QString &text) { showBox(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok); }
 
 void QtClipboard::setText(const QString &text) { QApplication::clipboard()->setText(text); }
 

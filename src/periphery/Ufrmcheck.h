@@ -6,12 +6,12 @@
 #include <QObject>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 // The version status in a server's answer: the number when the whole body
-// (blanks and line ends around it aside) is an optional sign and decimal
-// digits that fit an int; 0 for no answer or anything else.
+// is decimal digits that fit an int; 0 for no answer or anything else.
 int versionStatusOf(const std::optional<QByteArray> &body);
 
 // Asks the maker's web site whether a newer version exists, through the
@@ -35,11 +35,15 @@ public:
     // Failures and "latest" show nothing. Does nothing while a check waits.
     void AutoCheckVersion();
 
-    // The check from the Help menu: waits, then reports failure or "latest",
-    // or asks whether to download the newer version.
-    void CheckNewVersion();
+    // The check from the Help menu: returns at once; when the answer comes,
+    // reports failure or "latest", or asks whether to download the newer
+    // version. ended runs once the wait is over, before any box, or when
+    // the check is dropped unanswered (this object destroyed). While a
+    // check from the menu waits, starts none and runs ended at once; a
+    // check at start that waits is replaced.
+    void CheckNewVersion(std::function<void()> ended = {});
 
-    // True while the check at start waits for its answer.
+    // True while a check waits for its answer.
     bool checking() const { return pending_ != nullptr; }
 
     // The web site asked (the maker's by default) and how long one request
@@ -50,11 +54,16 @@ public:
     seams::HttpRequest request() const;
 
 private:
+    class Pending;
+    // Starts the GET; answer runs with the status unless the check is
+    // dropped first.
+    void start(std::unique_ptr<Pending> pending, std::function<void(int)> answer);
     void offerDownload();
 
     QUrl site_;
     int timeoutMs_ = 10000;
-    // The context of the check at start; deleting it drops the answer.
-    std::unique_ptr<QObject> pending_;
+    // The context of the check that waits; deleting it drops the answer.
+    std::unique_ptr<Pending> pending_;
+    bool manual_ = false;
     bool querying_ = false;
 };

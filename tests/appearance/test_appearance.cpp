@@ -2,6 +2,7 @@
 // file at start, the check boxes and swatches, Default, OK and Cancel.
 #include "AppearanceFixture.h"
 
+#include "board/Colors.h"
 #include "board/mousepanel.h"
 
 #include <QCheckBox>
@@ -178,6 +179,13 @@ private slots:
         QCOMPARE(p.fixed, 6250335);
         QCOMPARE(p.big, clr::Blue);
         QCOMPARE(p.candidate, clr::Maroon);
+        // The swatches show what the board draws, and the chooser opens on it.
+        for (const auto &[swatch, shown] : {std::pair{d.fpanel2, clr::Blue}, std::pair{d.fpanel3, clr::Maroon}}) {
+            const QImage image = swatch->grab().toImage();
+            QCOMPARE(image.pixelColor(image.rect().center()), toQColor(shown));
+            d.fpanel1Click(swatch);
+        }
+        QCOMPARE(a.chooser.initials, (QList<std::int32_t>{clr::Blue, clr::Maroon}));
         a.dlg->SaveAutoCheck(true);
         QVERIFY(a.file().contains("Big Number color=-1\r\nCandidate color=-1\r\n"));
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The exchange windows through the keyboard alone: import a puzzle through
 # the create window, check it and play it, copy it to the clipboard as one
-# line, write the printable page, exit and find the imported game saved.
+# line, write the printable page, exit and find the imported game saved;
+# then a puzzle with two solutions, played anyway, in the solutions viewer.
 #   bash tests/e2e/exchange.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -50,12 +51,15 @@ box_open() {
     done
     return 1
 }
+# A box is known by its text: Ctrl+C copies it, as on Windows.
+box_says() {
+    xdotool key --clearmodifiers ctrl+c
+    clipboard >"$E2E_OUT/box.txt"
+    grep -qxF "$1" "$E2E_OUT/box.txt"
+}
 e2e_wait 10 "the box of Check Puzzle" box_open
 import -window root "$E2E_OUT/check-box.png"
-# A box fits its text: "Check OK" makes a narrow one, the other verdicts'
-# texts are more than twice as long.
-eval "$(xdotool getwindowgeometry --shell "$box" | grep WIDTH)"
-[ "$WIDTH" -lt 200 ] || e2e_fail "the box of Check Puzzle is $WIDTH px wide: not \"Check OK\""
+e2e_wait 10 "the box of Check Puzzle to say \"Check OK\" (box.txt, check-box.png)" box_says "Check OK"
 xdotool key Return
 e2e_wait_gone "$box" "the box of Check Puzzle"
 
@@ -119,4 +123,56 @@ status=0
 e2e_wait_exit "$GAME_PID" 10 || status=$?
 [ "$status" -eq 0 ] || e2e_fail "the game did not end with status 0 (status $status)"
 head -1 "$game_dir/lastgame.dat" | grep -q '^5 ' || e2e_fail "lastgame.dat does not start with level 5"
+
+# A puzzle with two solutions (a rectangle of 2s and 3s can swap), in a
+# fresh run: Play Puzzle asks, Yes plays it without a stored solution, and
+# Show Solution opens the Multiple Solutions Viewer on both.
+two=810750649940680175675491283154237896369845721287169534521974368438526917796318452
+e2e_start_game "$game_dir"
+e2e_locate
+e2e_file_menu
+xdotool key i
+e2e_wait_window create '^Import or Create Sudoku$'
+xdotool key --clearmodifiers alt+i
+e2e_wait_window import '^Import Sudoku$'
+xdotool type --delay 5 "$two"
+xdotool key Tab Tab Tab Tab Tab space
+e2e_wait_gone "$import" "the import dialog"
+e2e_wait_window create '^Import or Create Sudoku$'
+# From Check Puzzle one Tab on to Play Puzzle.
+xdotool key Tab space
+e2e_wait 10 "the question of Play Puzzle" box_open
+e2e_wait 10 "the question of Play Puzzle to ask about multiple solutions (box.txt)" \
+    box_says "This Puzzle has multiple solutions,Do you want to solve it anyway?"
+xdotool key --clearmodifiers alt+y
+e2e_wait_gone "$create" "the create window"
+e2e_wait_window WIN '^Sudoku Nodala v3\.0$'
+e2e_click_control tbsolve 1
+e2e_wait 10 "the question of Show Solution" box_open
+e2e_wait 10 "the question of Show Solution (box.txt)" box_says "Are you sure you want to see the solution?"
+xdotool key --clearmodifiers alt+y
+e2e_wait_gone "$box" "the question of Show Solution"
+e2e_wait 10 "the box of Show Solution" box_open
+e2e_wait 10 "the box of Show Solution to announce two solutions (box.txt)" \
+    box_says "This Puzzle has at least two solutions,Press OK to view it."
+xdotool key Return
+e2e_wait_window viewer '^Multiple Solutions Viewer$'
+import -window root "$E2E_OUT/viewer.png"
+# Both solutions keep the givens and fill every cell; they differ.
+solutions_shown() {
+    local first second i
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    clipboard >"$E2E_OUT/viewer.txt"
+    [ "$(sed -n 1p "$E2E_OUT/viewer.txt")" = "Solution 1:" ] && [ "$(sed -n 13p "$E2E_OUT/viewer.txt")" = "Solution 2:" ] || return 1
+    first=$(sed -n 2,10p "$E2E_OUT/viewer.txt" | tr -d '\n')
+    second=$(sed -n 14,22p "$E2E_OUT/viewer.txt" | tr -d '\n')
+    [[ "$first" =~ ^[1-9]{81}$ && "$second" =~ ^[1-9]{81}$ && "$first" != "$second" ]] || return 1
+    for (( i = 0; i < 81; i++ )); do
+        [ "${two:i:1}" = 0 ] || { [ "${first:i:1}" = "${two:i:1}" ] && [ "${second:i:1}" = "${two:i:1}" ]; } || return 1
+    done
+}
+e2e_wait 10 "the two solutions in the viewer (viewer.txt, viewer.png)" solutions_shown
+xdotool key Escape
+e2e_wait_gone "$viewer" "the viewer"
+e2e_exit_game
 echo "exchange test passed"

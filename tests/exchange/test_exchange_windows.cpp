@@ -141,6 +141,23 @@ private slots:
         QCOMPARE(cell->value, QString("123456789"));
     }
 
+    void clearGridLeavesNoClash()
+    {
+        Game g;
+        Tfrm_new *w = g.program->windows().frm_new;
+        enter(w, "55" + QString(79, '0'));
+        w->sdnew->CheckConflicts();
+        w->sdnew->ShowAll();
+        QCOMPARE(w->sdnew->Cell(1, 1)->panelColor(), w->sdnew->errorcolor);
+        g.messages.answers = {true};
+        w->Button3Click();
+        for (int i = 0; i < 81; ++i) {
+            const TPicNode *cell = w->sdnew->cellAt(i);
+            QVERIFY(!cell->errflag);
+            QCOMPARE(cell->panelColor(), w->sdnew->BoxColor(cell->row, cell->col));
+        }
+    }
+
     void loadTakesTheMainBoard()
     {
         Game g;

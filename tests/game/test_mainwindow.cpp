@@ -1,21 +1,38 @@
 // The main window before the first game: layout, wiring, status help,
 // keys, the digit pad and closing.
+#include "appearance/UfrmAppearance.h"
+#include "exchange/Ufrm_new.h"
+#include "exchange/UfrmImport.h"
+#include "exchange/Ufrmcopy.h"
+#include "exchange/Ufrmdas.h"
 #include "game/DigitPad.h"
 #include "game/Layout.h"
 #include "game/StatusLine.h"
+#include "game/UfrmExplain.h"
 #include "game/main.h"
+#include "periphery/HttpGet.h"
+#include "periphery/UAbout.h"
+#include "periphery/Ufrmcheck.h"
 #include "support/GameDriver.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -331,6 +348,58 @@ private slots:
         QVERIFY(form->Visit1->text().endsWith(game->shell.opened.first()));
     }
 
+    // Help > Check New Version against a server that takes the request and
+    // never answers: the game goes on meanwhile, and the wait ends either
+    // with the answer box or, when the window closes, at once.
+    void versionCheckLeavesTheGamePlayable_data()
+    {
+        QTest::addColumn<bool>("closeWhileWaiting");
+        QTest::newRow("the server gives up") << false;
+        QTest::newRow("the window closes") << true;
+    }
+    void versionCheckLeavesTheGamePlayable()
+    {
+        QFETCH(bool, closeWhileWaiting);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        HttpGet http;
+        seams::setHttp(&http);
+        const auto restore = qScopeGuard([] { seams::setHttp(nullptr); });
+        Tfrmcheck *check = game->program->windows().frmcheck;
+        check->setSite(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort())));
+        check->setTimeoutMs(600 * 1000);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+
+        form->CheckNewVersion1->trigger();
+        QVERIFY(check->checking());
+        QVERIFY(!form->CheckNewVersion1->isEnabled());
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        QTRY_VERIFY(server.hasPendingConnections());
+        QPointer<QTcpSocket> socket = server.nextPendingConnection();
+        QTest::mouseClick(form->ToolButton11, Qt::LeftButton);
+        QCOMPARE(form->ndtxt->text(), QString("  Level:Very Easy"));
+        QVERIFY(check->checking());
+
+        if (closeWhileWaiting) {
+            form->close();
+            QVERIFY(QFileInfo::exists(form->LastGamePath()));
+            game->close();
+            QVERIFY(game->messages.reports.isEmpty());
+            // The request is dropped, not waited for.
+            QTRY_COMPARE(socket->state(), QAbstractSocket::UnconnectedState);
+        } else {
+            // Refused from now on, so a retry of the request fails too.
+            server.close();
+            socket->disconnectFromHost();
+            QTRY_VERIFY(!check->checking());
+            QCOMPARE(game->messages.reports, QStringList{"Check new version status:Connect server failed."});
+            QVERIFY(form->CheckNewVersion1->isEnabled());
+        }
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
     void opensCentred()
     {
         form->show();
@@ -339,24 +408,75 @@ private slots:
         QVERIFY2(off.manhattanLength() <= 2, qPrintable(QString("%1,%2").arg(off.x()).arg(off.y())));
     }
 
-    // Every caption fits its control, and every control stays inside the
-    // frame of the box that holds it.
+    // In every window, each caption fits its control, and each control lies
+    // inside its window and inside the frame of the box that holds it.
     void captionsFit()
     {
-        for (QWidget *w : form->centralWidget()->findChildren<QWidget *>()) {
-            QString text;
-            if (auto *b = qobject_cast<QAbstractButton *>(w))
-                text = b->text();
-            else if (auto *l = qobject_cast<QLabel *>(w))
-                text = l->text();
-            if (text.isEmpty())
-                continue;
-            const QString name = w->objectName() + " \"" + text + "\"";
-            QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(name + " is cut"));
-            if (auto *box = qobject_cast<QGroupBox *>(w->parentWidget()))
-                QVERIFY2(box->contentsRect().adjusted(1, 0, -1, 0).contains(w->geometry()),
-                         qPrintable(name + " touches the frame"));
+        const Windows &w = game->program->windows();
+        Tfrm_about about;
+        about.setObjectName("about");
+        const QList<QWidget *> windows{form, w.frmAppearance, w.frmImport, w.frm_new, w.frmcopy, w.Frmdas,
+                                       w.frmExplain, &about};
+        for (QWidget *window : windows) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            const QString fault = captionFault(window);
+            window->hide();
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
         }
+    }
+
+private:
+    // The room a box's title takes, from the box's left edge, with the
+    // frame's corner beyond it.
+    static QSize titleSize(const QGroupBox *box)
+    {
+        QStyleOptionGroupBox opt;
+        opt.initFrom(box);
+        opt.text = box->title();
+        opt.textAlignment = box->alignment();
+        opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
+        return {label.right() + 1 + label.left(), label.height()};
+    }
+
+    // A push button's size hint keeps a minimum width for looks; what
+    // counts is that its text fits the room inside its bevel.
+    static QSize pushButtonSize(const QPushButton *b)
+    {
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        opt.text = b->text();
+        const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
+        const QSize text = b->fontMetrics().size(Qt::TextShowMnemonic, b->text());
+        return {b->width() - room.width() + text.width(), text.height()};
+    }
+
+    static QString captionFault(QWidget *window)
+    {
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            QString text;
+            QSize needs;
+            if (auto *b = qobject_cast<QPushButton *>(w))
+                text = b->text(), needs = pushButtonSize(b);
+            else if (auto *b = qobject_cast<QAbstractButton *>(w))
+                text = b->text(), needs = b->sizeHint();
+            else if (auto *l = qobject_cast<QLabel *>(w))
+                text = l->text(), needs = l->sizeHint();
+            else if (auto *g = qobject_cast<QGroupBox *>(w))
+                text = g->title(), needs = titleSize(g);
+            if (text.isEmpty() || !w->isVisibleTo(window))
+                continue;
+            const QString name = window->objectName() + "/" + w->objectName() + " \"" + text + "\"";
+            if (needs.width() > w->width())
+                return name + " is cut";
+            if (!window->rect().contains(QRect(w->mapTo(window, QPoint(0, 0)), w->size())))
+                return name + " is outside its window";
+            if (auto *box = qobject_cast<QGroupBox *>(w->parentWidget()))
+                if (!box->contentsRect().adjusted(1, 0, -1, 0).contains(w->geometry()))
+                    return name + " touches the frame";
+        }
+        return {};
     }
 };
 

@@ -54,26 +54,6 @@ private slots:
                 QVERIFY(std::min(nextstep::colorDistance(c.pattern, b), nextstep::colorDistance(c.change, b)) >= 150);
         QVERIFY(nextstep::colorDistance(c.pattern, c.change) >= 250);
     }
-
-    void besideTheMainWindow_data()
-    {
-        QTest::addColumn<QRect>("main");
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<QPoint>("at");
-        QTest::newRow("room on the right") << QRect(246, 100, 532, 540) << QRect(0, 0, 1024, 768) << QPoint(782, 100);
-        QTest::newRow("room on the left only") << QRect(700, 100, 532, 540) << QRect(0, 0, 1280, 768) << QPoint(460, 100);
-        QTest::newRow("no room, more on the right") << QRect(50, 0, 532, 540) << QRect(0, 0, 800, 600) << QPoint(564, 0);
-        QTest::newRow("no room, more on the left") << QRect(200, 0, 532, 540) << QRect(0, 0, 800, 600) << QPoint(0, 0);
-        QTest::newRow("low on the screen") << QRect(246, 600, 532, 540) << QRect(0, 0, 1024, 768) << QPoint(782, 448);
-        QTest::newRow("second screen") << QRect(1300, 50, 532, 540) << QRect(1024, 0, 1280, 1024) << QPoint(1836, 50);
-    }
-    void besideTheMainWindow()
-    {
-        QFETCH(QRect, main);
-        QFETCH(QRect, screen);
-        QFETCH(QPoint, at);
-        QCOMPARE(nextstep::besidePlace(main, QSize(236, 320), screen), at);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestNextStepCore)

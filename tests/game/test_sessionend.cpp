@@ -1,8 +1,14 @@
 // A signal that ends the session closes the window from the event loop.
+#include "appearance/UfrmAppearance.h"
 #include "game/SessionEnd.h"
+#include "support/GameDriver.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 
@@ -20,11 +26,42 @@ protected:
     }
 };
 
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TestSessionEnd : public QObject {
     Q_OBJECT
 private slots:
+    // First: the session end leaves every later event loop at once.
+    void endWithAppearanceOpenCancelsIt()
+    {
+        fixture::Game g;
+        FakeColorChooser chooser;
+        chooser.answers = {255};
+        TfrmAppearance *appearance = g.program->windows().frmAppearance;
+        const QString ini = QDir(g.dir.path()).filePath(QStringLiteral("vorel.ini"));
+        const QByteArray before = contents(ini);
+        SessionEnd sessionEnd(g.form);
+        g.form->show();
+        QString held;
+        QTimer::singleShot(0, appearance, [&] {
+            QTest::mouseClick(appearance->Panel1, Qt::LeftButton);
+            held = appearance->ReadKey(QStringLiteral("Board color1"));
+            std::raise(SIGTERM);
+        });
+        // Returns once the session end has closed everything.
+        g.form->appearance1->trigger();
+        QCOMPARE(held, QString("255"));
+        QVERIFY(!appearance->isVisible());
+        QVERIFY(!g.form->isVisible());
+        QCOMPARE(contents(ini), before);
+    }
+
     void signalClosesWindow_data()
     {
         QTest::addColumn<int>("signal");

@@ -151,9 +151,12 @@ private slots:
     {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<int>("status");
-        QTest::newRow("latest, line end") << QByteArray(" 400\r\n") << 400;
-        QTest::newRow("signed") << QByteArray("+401") << 401;
-        QTest::newRow("negative") << QByteArray("-7") << -7;
+        QTest::newRow("latest") << QByteArray("400") << 400;
+        QTest::newRow("newer") << QByteArray("00401") << 401;
+        QTest::newRow("line end") << QByteArray("400\r\n") << 0;
+        QTest::newRow("leading blank") << QByteArray(" 400") << 0;
+        QTest::newRow("plus sign") << QByteArray("+400") << 0;
+        QTest::newRow("minus sign") << QByteArray("-7") << 0;
         QTest::newRow("blank inside") << QByteArray("4 00") << 0;
         QTest::newRow("sign alone") << QByteArray("-") << 0;
         QTest::newRow("beyond int") << QByteArray("99999999999") << 0;
@@ -200,7 +203,13 @@ private slots:
         configure(checker, server, answer);
 
         QCOMPARE(checker.QueryVersionStatus(), status);
-        checker.CheckNewVersion();
+        int ended = 0;
+        checker.CheckNewVersion([&] { ++ended; });
+        // The menu's check returns at once and answers from the event loop.
+        QVERIFY(checker.checking());
+        QVERIFY(seams.messages.reports.isEmpty() && seams.messages.asked.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!checker.checking(), 5 * kTestTimeoutMs);
+        QCOMPARE(ended, 1);
         QCOMPARE(seams.messages.reports + seams.messages.asked, QStringList{message});
         QCOMPARE(seams.shell.opened, message == kNewer ? QStringList{QString::fromLatin1(kMakerSite)} : QStringList());
         QCOMPARE(server.requests.size(), 2 * requests);
@@ -254,15 +263,28 @@ private slots:
         QCOMPARE(seams.messages.asked, QStringList{kNewer});
     }
 
+    void destroyedWhileWaitingNeverAnswers_data()
+    {
+        QTest::addColumn<bool>("manual");
+        QTest::newRow("at start") << false;
+        QTest::newRow("from the menu") << true;
+    }
     void destroyedWhileWaitingNeverAnswers()
     {
+        QFETCH(bool, manual);
         Seams seams;
         VersionServer server(Answer::Late, {});
         auto *checker = new Tfrmcheck;
         configure(*checker, server);
-        checker->AutoCheckVersion();
+        int ended = 0;
+        if (manual)
+            checker->CheckNewVersion([&] { ++ended; });
+        else
+            checker->AutoCheckVersion();
         QTRY_COMPARE(server.requests.size(), 1);
         delete checker;
+        // The wait is over for whoever showed it, answer or not.
+        QCOMPARE(ended, manual ? 1 : 0);
         // The server answers 401 after 300 ms; nobody may be asked.
         QTest::qWait(600);
         QVERIFY(seams.messages.asked.isEmpty());
