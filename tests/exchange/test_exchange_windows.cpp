@@ -9,6 +9,7 @@
 #include "exchange/Ufrmprint.h"
 
 #include <QButtonGroup>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -170,13 +171,38 @@ private slots:
         QCOMPARE(g.clipboard.content, QString(fixture::kGivens));
     }
 
-    void printWritesAndOpensThePage()
+    void printWritesOpensOrSaysWhy_data()
     {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("written and opened") << true << true;
+        QTest::newRow("nothing opens it") << true << false;
+        QTest::newRow("cannot be written") << false << true;
+    }
+    void printWritesOpensOrSaysWhy()
+    {
+        QFETCH(bool, writable);
+        QFETCH(bool, opens);
         Game g;
         g.deal();
-        g.form->PrintableBoardClick();
         const QString page = g.dir.filePath("print_temp.htm");
+        if (!writable)
+            QVERIFY(QDir().mkdir(page));
+        g.shell.succeed = opens;
+        g.form->PrintableBoardClick();
+        const QString shown = '"' + QDir::toNativeSeparators(page) + '"';
+        if (!writable) {
+            QCOMPARE(g.messages.errors.size(), 1);
+            QVERIFY2(g.messages.errors[0].contains(shown) && g.messages.errors[0].contains("directory"),
+                     qPrintable(g.messages.errors[0]));
+            QVERIFY(g.shell.opened.isEmpty());
+            return;
+        }
         QCOMPARE(g.shell.opened, QStringList{page});
+        QCOMPARE(g.messages.errors, QStringList());
+        QCOMPARE(g.messages.reports.size(), opens ? 0 : 1);
+        if (!opens)
+            QVERIFY2(g.messages.reports[0].contains(shown), qPrintable(g.messages.reports[0]));
         QFile f(page);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().count("\r\n"), 201);
