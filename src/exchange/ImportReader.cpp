@@ -133,4 +133,26 @@ ImportResult readImport(QStringView text)
     return result;
 }
 
+QString asTextBoxText(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype p = 0; p < n; ++p) {
+        const char16_t ch = text[p].unicode();
+        if (ch == u'\r') {
+            if (p + 1 < n && text[p + 1].unicode() == u'\n')
+                ++p;
+            out.append(QLatin1Char('\n'));
+        } else if (ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator) {
+            out.append(QLatin1Char('\n'));
+        } else if (ch == QChar::Nbsp) {
+            out.append(QLatin1Char(' '));
+        } else {
+            out.append(text[p]);
+        }
+    }
+    return out;
+}
+
 } // namespace importreader

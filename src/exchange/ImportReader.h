@@ -38,4 +38,9 @@ struct ImportResult {
 // Linear in the length of the text, whatever it holds.
 ImportResult readImport(QStringView text);
 
+// text as the dialog's box holds it once typed or pasted there: every line
+// end (CR LF, LF, CR, U+2028, U+2029) one LF and a no-break space a space.
+// Readers of files read through this, so they count as the dialog does.
+QString asTextBoxText(QStringView text);
+
 } // namespace importreader

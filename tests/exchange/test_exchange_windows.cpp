@@ -8,7 +8,9 @@
 #include "exchange/Ufrmcopy.h"
 #include "exchange/Ufrmprint.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -70,6 +72,19 @@ private slots:
             QCOMPARE(importreader::readImport(dialog->memo2->toPlainText()).rule, n);
         }
         QCOMPARE(dialog->memo2->toPlainText().split('\n').first().size(), 94);
+    }
+
+    // sudoku-tool reads files through asTextBoxText: it must hold what the
+    // box holds after a paste.
+    void boxHoldsTheTextAsFilesAreRead()
+    {
+        Game g;
+        QTextEdit *box = g.program->windows().frmImport->memo2;
+        const QString text = QString::fromUtf8("1\r\n2\r3\n4\u2028" "5\u2029" "6\u00a0" "7\t8") + QChar(0) + "9\r\n";
+        QApplication::clipboard()->setText(text);
+        box->clear();
+        box->paste();
+        QCOMPARE(box->toPlainText(), importreader::asTextBoxText(text));
     }
 
     void importAndPlay()

@@ -11,7 +11,9 @@ const char kHelp[] =
     "usage: sudoku-tool import [FILE]\n"
     "\n"
     "Reads the whole of FILE or, without FILE or with \"-\", standard input\n"
-    "(UTF-8) as one puzzle text, the way the game's import dialog does:\n"
+    "(UTF-8) as one puzzle text, the way the game's import dialog does (a\n"
+    "byte-order mark is skipped and CR LF, LF and CR each count as one line\n"
+    "break, as in the dialog's box):\n"
     "  1  exactly 81 characters: one character a cell, \"1\"..\"9\" a given\n"
     "  2  exactly 81 characters that are not blank space: the same\n"
     "  4  82 or more digits: a candidate grid, one row a line holding digits\n"
@@ -54,7 +56,8 @@ int runImport(const QStringList &args)
             return toolio::fail("import", QStringLiteral("input larger than %1 MB").arg(kMaxInput >> 20));
     }
 
-    const importreader::ImportResult result = importreader::readImport(QString::fromUtf8(bytes));
+    const importreader::ImportResult result =
+        importreader::readImport(importreader::asTextBoxText(QString::fromUtf8(bytes)));
     if (!result.valid()) {
         const QByteArray text = QString::fromUtf16(importreader::kInvalidFormat).toUtf8() + '\n';
         std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stderr);
