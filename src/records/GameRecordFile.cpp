@@ -1,5 +1,6 @@
 #include "records/GameRecordFile.h"
 
+#include "board/SaveTarget.h"
 #include "board/TextLines.h"
 
 #include <QFile>
@@ -72,6 +73,12 @@ bool writeBytes(AtomicSink &sink, const QByteArray &bytes, QString *error)
 
 bool writeLines(const QString &path, const QStringList &lines, QString *error)
 {
+    const QString refused = savetarget::refusal(path);
+    if (!refused.isEmpty()) {
+        if (error)
+            *error = refused;
+        return false;
+    }
     qsizetype size = 0;
     for (const QString &l : lines)
         size += l.size() + 2;

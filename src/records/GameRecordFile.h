@@ -13,7 +13,9 @@ inline constexpr const char *kFileName = "lastgame.dat";
 
 // Writes the lines atomically: a temporary file beside the target, then a
 // rename, so a crash or a full disk never leaves a cut-off file in place of
-// the last good one. On failure returns false and sets error to the reason.
+// the last good one. Nothing is written where the path is, or leads to,
+// anything but a regular file. On failure returns false and sets error to
+// the reason.
 bool writeLines(const QString &path, const QStringList &lines, QString *error);
 
 // The steps of an atomic replacement. Each reports its own failure, so a
