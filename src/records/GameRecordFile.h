@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The game record file: single-byte text, every line ended by CR LF.
@@ -39,8 +40,13 @@ public:
 // sets error and returns false.
 bool writeBytes(AtomicSink &sink, const QByteArray &bytes, QString *error);
 
-// Reads the whole file and splits it at CR LF, LF or CR. Nothing when the
-// file cannot be read or is implausibly large for a game record.
+// Reads the file in pieces and hands over each line, split at CR LF, LF or
+// CR, as soon as it is read, so a reader can check it and stop at the first
+// damaged one by throwing: memory stays with what the reader keeps. False
+// when the file cannot be read or is implausibly large for a game record.
+bool forEachLine(const QString &path, const std::function<void(QString &&line)> &line);
+
+// Every line of the file, as forEachLine reads them; nothing on failure.
 std::optional<QStringList> readLines(const QString &path);
 
 // Files larger than this are not game records (100,000 steps take ~90 MB).
