@@ -10,6 +10,8 @@ class QSocketNotifier;
 // session manager's request to save (commitDataRequest) and the signals
 // SIGTERM, SIGHUP and SIGINT close the given window on the user-interface
 // thread, so its close handler saves the game, and then leave the event loop.
+// While it closes, messages go to standard error instead of boxes: a
+// failed save must not hold the end of the session on a box.
 // The signal handler only writes the signal number into a socket pair; a
 // socket notifier reads it back in the event loop. One instance at a time;
 // its destructor gives the signals back their default handling.
@@ -21,7 +23,8 @@ public:
     SessionEnd(const SessionEnd &) = delete;
     SessionEnd &operator=(const SessionEnd &) = delete;
 
-    // Closes the window and ends the event loop.
+    // Closes the window, its messages on standard error, and ends the
+    // event loop.
     void end();
 
 private:

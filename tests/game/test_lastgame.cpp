@@ -226,6 +226,8 @@ private slots:
         QTest::newRow("value of ten digits") << head + "31234567891" + QByteArray(",3").repeated(80) + "\r\n";
         QTest::newRow("value with a 0") << head + "310" + QByteArray(",3").repeated(80) + "\r\n";
         QTest::newRow("value with a letter") << head + "31a" + QByteArray(",3").repeated(80) + "\r\n";
+        // The solver would read it as a blank: Show Solution would fail later.
+        QTest::newRow("given of two digits") << head + "112" + QByteArray(",3").repeated(80) + "\r\n";
     }
     void damagedRecordsFailQuietly()
     {

@@ -1,7 +1,9 @@
 // A signal that ends the session closes the window from the event loop.
 #include "game/SessionEnd.h"
+#include "support/GameDriver.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QTest>
 
 #include <csignal>
@@ -44,6 +46,21 @@ private slots:
         QCOMPARE(window.closes, 0);
         QTRY_COMPARE(window.closes, 1);
         QVERIFY(!window.isVisible());
+    }
+
+    // A save that fails while the session ends is said on standard error,
+    // not in a box that would keep the program waiting.
+    void failedSaveDoesNotHoldTheEnd()
+    {
+        fixture::Game g;
+        g.deal();
+        QVERIFY(QDir(g.dir.path()).mkdir("lastgame.dat"));
+        g.form->show();
+        SessionEnd sessionEnd(g.form);
+        QCOMPARE(std::raise(SIGTERM), 0);
+        QTRY_VERIFY(!g.form->isVisible());
+        QCOMPARE(g.messages.reports, QStringList());
+        QCOMPARE(&seams::messages(), static_cast<seams::Messages *>(&g.messages));
     }
 };
 

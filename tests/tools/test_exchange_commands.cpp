@@ -93,6 +93,9 @@ private slots:
                                         << QByteArray("sudoku-tool export: unknown layout '3x27'");
         QTest::newRow("bad state") << exportArgs("9x9") << QByteArray("15,x3\n") << 1
                                    << QByteArray("sudoku-tool export: line 1: not a step line: 'x'");
+        QTest::newRow("NUL state, shown escaped")
+            << exportArgs("9x9") << QByteArray("\x00" "5,3\n", 5) << 1
+            << QByteArray("sudoku-tool export: line 1: not a step line: '\\x00' is not a valid integer value\n");
         QTest::newRow("empty line") << exportArgs("9x9") << "1" + QByteArray(",15").repeated(80) + "\n\n" << 1
                                     << QByteArray("sudoku-tool export: line 2: not a step line");
     }
