@@ -87,6 +87,24 @@ private slots:
         QCOMPARE(box->toPlainText(), importreader::asTextBoxText(text));
     }
 
+    // A paste beyond what the box takes is refused whole, with a report; one
+    // that replaces the text and fits goes in.
+    void pasteBeyondTheBoundIsRefused()
+    {
+        Game g;
+        TfrmImport *dialog = g.program->windows().frmImport;
+        dialog->ShowExample(1);
+        QApplication::clipboard()->setText(QString(TfrmImport::kMaxText, QLatin1Char('7')));
+        dialog->memo2->paste();
+        QCOMPARE(dialog->memo2->toPlainText(), QString(kExample1));
+        QCOMPARE(g.messages.reports.size(), 1);
+        QVERIFY2(g.messages.reports[0].contains(QString::number(TfrmImport::kMaxText + 81)), qPrintable(g.messages.reports[0]));
+        dialog->memo2->selectAll();
+        dialog->memo2->paste();
+        QCOMPARE(dialog->memo2->toPlainText().size(), TfrmImport::kMaxText);
+        QCOMPARE(g.messages.reports.size(), 1);
+    }
+
     void importAndPlay()
     {
         Game g;
