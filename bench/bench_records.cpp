@@ -6,6 +6,7 @@
 #include "records/GameRecordFile.h"
 #include "records/Ufrmstep.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -70,6 +71,34 @@ void BM_Continue100kSteps(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Continue100kSteps)->Unit(benchmark::kMillisecond);
+
+// "Continue" on a 100 MB record: 0, nothing but line breaks (damaged at its
+// first step); 1, valid steps all through. The peak memory of one run is
+// what counts:
+//   /usr/bin/time -v bench_records --benchmark_filter='HugeRecord/0'
+void BM_ContinueHugeRecord(benchmark::State &state)
+{
+    constexpr qint64 kSize = 100 << 20;
+    fixture::Game game;
+    TForm1 &form = *game.form;
+    {
+        QFile file(game.dir.filePath("lastgame.dat"));
+        if (!file.open(QIODevice::WriteOnly))
+            state.SkipWithError("cannot write the record");
+        const QByteArray step = state.range(0) == 0 ? QByteArray(64 * 1024, '\n')
+                                                    : QStringList(81, "3123456789").join(',').toLatin1() + "\r\n";
+        if (state.range(0) == 1)
+            file.write("2 " + QByteArray(81, '0') + "\r\n\r\n");
+        while (file.size() < kSize)
+            file.write(step);
+    }
+    for (auto _ : state) {
+        form.Con1Click();
+        benchmark::DoNotOptimize(game.steps->memostep.size());
+    }
+    state.counters["steps"] = static_cast<double>(game.steps->memostep.size());
+}
+BENCHMARK(BM_ContinueHugeRecord)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "appearance/SettingsBuffer.h"
 
+#include "board/SaveTarget.h"
 #include "board/TextLines.h"
 
 #include <QFile>
@@ -83,16 +84,29 @@ bool SettingsBuffer::Load(const QString &dir)
     return true;
 }
 
-bool SettingsBuffer::Save(const QString &dir) const
+bool SettingsBuffer::Save(const QString &dir, QString *error) const
 {
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why.isEmpty() ? QStringLiteral("Unknown error") : why;
+        return false;
+    };
+    const QString refused = savetarget::refusal(FilePath(dir));
+    if (!refused.isEmpty())
+        return fail(refused);
     // Written aside and renamed into place, so a failed write keeps the old file.
     QSaveFile file(FilePath(dir));
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return fail(file.errorString());
     const QByteArray bytes = Encode(lines);
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return fail(why);
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
 }
 
 QByteArray SettingsBuffer::Encode(const QStringList &lines)

@@ -37,8 +37,9 @@ public:
     // Reads "vorel.ini" in dir (with its trailing separator); false, with
     // the lines untouched, when it cannot be read.
     bool Load(const QString &dir);
-    // Replaces "vorel.ini" in dir; false when it cannot be written.
-    bool Save(const QString &dir) const;
+    // Replaces "vorel.ini" in dir; false, with the reason in error, when it
+    // cannot be written or is, or leads to, anything but a regular file.
+    bool Save(const QString &dir, QString *error = nullptr) const;
 
     static QString FilePath(const QString &dir);
     // Single-byte text, CR LF after every line.

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -194,7 +195,16 @@ void TfrmAppearance::WriteKey(const QString &key, const QString &value)
     syncMemo();
 }
 
-bool TfrmAppearance::SaveSettings() { return SettingsBuffer_.Save(dir_); }
+bool TfrmAppearance::SaveSettings()
+{
+    QString error;
+    const bool saved = SettingsBuffer_.Save(dir_, &error);
+    if (!saved && !saveFailed_)
+        seams::messages().report(QStringLiteral("The settings could not be saved to \"%1\": %2")
+                                     .arg(QDir::toNativeSeparators(SettingsBuffer::FilePath(dir_)), error));
+    saveFailed_ = !saved;
+    return saved;
+}
 
 void TfrmAppearance::WriteDefaults()
 {

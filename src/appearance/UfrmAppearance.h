@@ -44,7 +44,9 @@ public:
     QString ReadKey(const QString &key) const { return SettingsBuffer_.ReadKey(key); }
     int FindKey(const QString &key) const { return SettingsBuffer_.FindKey(key); }
     void WriteKey(const QString &key, const QString &value);
-    // False when the file could not be written; nothing is reported.
+    // False when the file could not be written. The first failure of a run
+    // of failures is reported with its reason; the next ones are not, so a
+    // file that can never be written says so once, not at every save.
     bool SaveSettings();
     void WriteDefaults();
     void LoadSettings(TPICSD33 &board);
@@ -100,4 +102,5 @@ private:
     QAction &autoCheck_;
     QString dir_;
     SettingsBuffer SettingsBuffer_;
+    bool saveFailed_ = false;
 };

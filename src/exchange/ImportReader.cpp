@@ -40,6 +40,22 @@ void readPuzzleString(QStringView puzzle, CellGrid &g)
             g[i].value = boardlogic::candidatesOf(g, i / 9 + 1, i % 9 + 1);
 }
 
+// A candidate group as the board and the game record keep it: its digits
+// in the order written, each once. A dot names no candidate, and without
+// repeats no cell holds more than nine digits, so a game started from the
+// grid is saved in a record that reads back.
+QString candidateText(QStringView run)
+{
+    QString out;
+    bool seen[10] = {};
+    for (const QChar ch : run)
+        if (isDigit(ch) && !seen[ch.unicode() - u'0']) {
+            seen[ch.unicode() - u'0'] = true;
+            out.append(ch);
+        }
+    return out;
+}
+
 // Rows are the lines holding a digit or a dot; cells are their runs of
 // digits and dots. Line breaks end runs like any other character, and lines
 // without a run are skipped, so CR LF, LF and CR need no telling apart.
@@ -76,8 +92,8 @@ void readCandidateGrid(QStringView text, CellGrid &g)
         if (run.size() == 1 && isDigit(run[0])) {
             cell.state = stBigNumber;
             cell.value = run.toString();
-        } else if (run != u".") {
-            cell.value = run.toString();
+        } else {
+            cell.value = candidateText(run);
         }
     }
 }
@@ -131,6 +147,28 @@ ImportResult readImport(QStringView text)
         readPuzzleString(puzzle, g);
     }
     return result;
+}
+
+QString asTextBoxText(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype p = 0; p < n; ++p) {
+        const char16_t ch = text[p].unicode();
+        if (ch == u'\r') {
+            if (p + 1 < n && text[p + 1].unicode() == u'\n')
+                ++p;
+            out.append(QLatin1Char('\n'));
+        } else if (ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator) {
+            out.append(QLatin1Char('\n'));
+        } else if (ch == QChar::Nbsp) {
+            out.append(QLatin1Char(' '));
+        } else {
+            out.append(text[p]);
+        }
+    }
+    return out;
 }
 
 } // namespace importreader

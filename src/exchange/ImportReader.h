@@ -31,11 +31,18 @@ struct ImportResult {
 //  2. without its blank space the text has exactly 81 characters: those;
 //  4. the text holds 82 or more digits "1".."9": a candidate grid, its rows
 //     the lines holding a digit or ".", its cells their runs of digits and
-//     dots, taken as written;
+//     dots: one digit a given, any other run a candidate cell with the
+//     run's digits in the order written, each once (dots and repeats
+//     dropped, so the value is one the game record accepts);
 //  3. the text holds exactly 81 digits and dots: those ("0" is skipped).
 // In a puzzle string "1".."9" is a given and anything else (or a position
 // past its end) a blank; blanks get the candidates the givens leave them.
 // Linear in the length of the text, whatever it holds.
 ImportResult readImport(QStringView text);
+
+// text as the dialog's box holds it once typed or pasted there: every line
+// end (CR LF, LF, CR, U+2028, U+2029) one LF and a no-break space a space.
+// Readers of files read through this, so they count as the dialog does.
+QString asTextBoxText(QStringView text);
 
 } // namespace importreader

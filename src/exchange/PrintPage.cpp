@@ -1,5 +1,7 @@
 #include "exchange/PrintPage.h"
 
+#include "board/SaveTarget.h"
+
 #include <QDir>
 #include <QSaveFile>
 
@@ -154,11 +156,17 @@ QString pageText(const CellGrid &board)
 
 QString writePage(const QString &directory, const CellGrid &board)
 {
+    const QString path = QDir(directory).filePath(QString::fromUtf16(kFileName));
+    // A fresh file every time: a link planted in its place would otherwise
+    // have the page written over whatever it points to.
+    const QString refused = savetarget::freshTarget(path);
+    if (!refused.isEmpty())
+        return refused;
     const QByteArray bytes = pageText(board).toLatin1();
-    QSaveFile file(QDir(directory).filePath(QString::fromUtf16(kFileName)));
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString error = file.errorString();
         file.cancelWriting();
         return error;

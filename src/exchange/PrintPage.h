@@ -32,7 +32,9 @@ QStringList pageLines(const CellGrid &board);
 QString pageText(const CellGrid &board);
 
 // Writes "print_temp.htm" into directory, whole and atomically, as
-// single-byte Latin-1. Returns an empty string on success, else the reason.
+// single-byte Latin-1, always as a fresh regular file: a link in its place
+// is removed first, never written through; a directory or special file
+// there is left alone. Returns an empty string on success, else the reason.
 QString writePage(const QString &directory, const CellGrid &board);
 
 } // namespace printpage

@@ -60,7 +60,15 @@ TfrmImport::TfrmImport(QWidget *parent)
     setObjectName(QStringLiteral("frmImport"));
     setWindowTitle(QStringLiteral("Import Sudoku"));
 
-    memo2 = newTextBox(this, "memo2");
+    auto *box = newTextBox<BoundedTextEdit>(this, "memo2");
+    box->maxLength = kMaxText;
+    box->tooLong = [](qsizetype length) {
+        seams::messages().report(
+            QStringLiteral("This text is too long to import: %1 characters. The import takes at most %2.")
+                .arg(length)
+                .arg(kMaxText));
+    };
+    memo2 = box;
     memo2->setContextMenuPolicy(Qt::CustomContextMenu);
     auto *menu = new QMenu(memo2);
     menu->setObjectName(QStringLiteral("PopupMenu1"));

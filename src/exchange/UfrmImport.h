@@ -30,6 +30,10 @@ public:
     QPushButton *Button2 = nullptr;
 
     static const char *const kHint1;
+    // The most characters memo2 takes, far beyond the longest text the copy
+    // dialog writes (about 1.3 KB). A paste beyond it is refused with a
+    // report.
+    static constexpr qsizetype kMaxText = 32 * 1024;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -11,9 +11,9 @@ public:
     explicit Tfrmprint(GameHost &host) : host_(host) {}
 
     // Builds the page into the working directory and opens it with the
-    // default program. Returns the reason when the page could not be
-    // written, else an empty string.
-    QString Button1Click();
+    // default program. A page that cannot be written shows the error box
+    // with the reason; a page no program opens is reported with its path.
+    void Button1Click();
 
     // The working copy of the last page built.
     QStringList Memo1;

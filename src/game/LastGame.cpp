@@ -47,21 +47,30 @@ void TForm1::LoadLastGame()
     rb_none->setChecked(true);
     digitPad->setDown(1);
     history->ClearSteps();
-    const std::optional<QStringList> read = gamerecord::readLines(LastGamePath());
-    if (!read)
-        throw ConvertError(QStringLiteral("The last game cannot be read."));
-    const QStringList &lines = *read;
     // Every step must read back, or stepping to a damaged one later would
     // fail in the middle of play: such a record is not resumed at all, and
-    // its steps do not enter the history.
-    const QStringList steps = lines.mid(2);
-    for (const QString &step : steps)
-        CheckStepLine(step);
-    history->memostep = steps;
-    const QString first = lines.value(0);
+    // its steps do not enter the history. Each step is checked as it is
+    // read, so a damaged record costs no more than its good start.
+    QString first, second;
+    QStringList steps;
+    qsizetype number = 0;
+    const bool read = gamerecord::forEachLine(LastGamePath(), [&](QString &&line) {
+        ++number;
+        if (number == 1) {
+            first = std::move(line);
+        } else if (number == 2) {
+            second = std::move(line);
+        } else {
+            CheckStepLine(line);
+            steps.append(std::move(line));
+        }
+    });
+    if (!read)
+        throw ConvertError(QStringLiteral("The last game cannot be read."));
+    history->memostep = std::move(steps);
     const int level = digitValue(first.isEmpty() ? QChar() : first.at(0));
     QJ1->SetGivens(first.mid(2));
-    QJ1->SetSolution(lines.value(1));
+    QJ1->SetSolution(second);
     history->curstep = static_cast<int>(history->memostep.size()) - 1;
     StepLineToBoard(sd991->grid(), history->memostep.value(history->curstep));
     for (int i = 0; i < 81; ++i) {

@@ -1,6 +1,7 @@
 #include "game/SessionEnd.h"
 
 #include "game/EndingSignals.h"
+#include "periphery/Seams.h"
 
 #include <QGuiApplication>
 #include <QSessionManager>
@@ -16,8 +17,14 @@ SessionEnd::~SessionEnd() = default;
 
 void SessionEnd::end()
 {
+    // Nobody is there to answer a box now: a failed save is said on
+    // standard error, so the program still ends.
+    seams::StandardErrorMessages console;
+    seams::Messages &before = seams::messages();
+    seams::setMessages(&console);
     if (window_ != nullptr)
         window_->close();
+    seams::setMessages(&before);
     // Closing the main window ends the loop by itself unless another window
     // is open. exit, not quit: quit asks every window first, and a modal box
     // may refuse; exit also ends the event loops of open dialogs.

@@ -10,7 +10,9 @@ class EndingSignals;
 // session manager's request to save (commitDataRequest) and the signals
 // SIGTERM, SIGHUP and SIGINT (EndingSignals) close the given window on the
 // user-interface thread, so its close handler saves the game, and then leave
-// the event loop. One instance at a time.
+// the event loop. While it closes, messages go to standard error instead of
+// boxes: a failed save must not hold the end of the session on a box. One
+// instance at a time.
 class SessionEnd : public QObject {
     Q_OBJECT
 public:
@@ -19,7 +21,8 @@ public:
     SessionEnd(const SessionEnd &) = delete;
     SessionEnd &operator=(const SessionEnd &) = delete;
 
-    // Closes the window and ends the event loop.
+    // Closes the window, its messages on standard error, and ends the
+    // event loop.
     void end();
 
 private:

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <cstdio>
+
 namespace seams {
 
 namespace {
@@ -44,6 +46,23 @@ Http *currentHttp = &inertHttp;
 QString currentDirectory;
 
 } // namespace
+
+namespace {
+void writeLine(const QString &text)
+{
+    const QByteArray line = QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), text).toLocal8Bit();
+    std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stderr);
+    std::fflush(stderr);
+}
+} // namespace
+
+bool StandardErrorMessages::ask(const QString &text)
+{
+    writeLine(text + QStringLiteral(" (No)"));
+    return false;
+}
+void StandardErrorMessages::report(const QString &text) { writeLine(text); }
+void StandardErrorMessages::error(const QString &text) { writeLine(text); }
 
 std::optional<QByteArray> Http::fetch(const HttpRequest &request)
 {

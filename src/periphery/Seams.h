@@ -28,6 +28,16 @@ public:
     virtual void error(const QString &text) = 0;
 };
 
+// Reports and errors written to standard error, every question answered
+// No: what the program says while nobody can answer a box, as when the
+// session ends and the program must end with it.
+class StandardErrorMessages final : public Messages {
+public:
+    bool ask(const QString &text) override;
+    void report(const QString &text) override;
+    void error(const QString &text) override;
+};
+
 class Clipboard {
 public:
     virtual ~Clipboard() = default;

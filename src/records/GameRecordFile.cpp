@@ -1,5 +1,6 @@
 #include "records/GameRecordFile.h"
 
+#include "board/SaveTarget.h"
 #include "board/TextLines.h"
 
 #include <QFile>
@@ -77,6 +78,12 @@ bool writeBytes(AtomicSink &sink, const QByteArray &bytes, QString *error)
 
 bool writeLines(const QString &path, const QStringList &lines, QString *error)
 {
+    const QString refused = savetarget::refusal(path);
+    if (!refused.isEmpty()) {
+        if (error)
+            *error = refused;
+        return false;
+    }
     qsizetype size = 0;
     for (const QString &l : lines)
         size += l.size() + 2;
@@ -90,17 +97,51 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error)
     return writeBytes(sink, bytes, error);
 }
 
-std::optional<QStringList> readLines(const QString &path)
+bool forEachLine(const QString &path, const std::function<void(QString &&line)> &line)
 {
+    constexpr qint64 kChunk = 1 << 16;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxBytes)
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+        return false;
+    QByteArray chunk(kChunk, Qt::Uninitialized);
+    QByteArray pending; // the start of a line that runs on into the next chunk
+    bool afterCr = false;
+    qint64 total = 0;
+    for (;;) {
+        const qint64 n = file.read(chunk.data(), kChunk);
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        total += n;
+        if (total > kMaxBytes) // it grew while being read
+            return false;
+        textlines::Scanner<char> scanner(chunk.constData(), chunk.constData() + n, afterCr);
+        const char *first, *last;
+        bool ended;
+        while (scanner.next(first, last, ended)) {
+            if (!ended) {
+                pending.append(first, last - first);
+            } else if (pending.isEmpty()) {
+                line(QString::fromLatin1(first, last - first));
+            } else {
+                pending.append(first, last - first);
+                line(QString::fromLatin1(pending));
+                pending.clear();
+            }
+        }
+        afterCr = scanner.endsInCr();
+    }
+    if (!pending.isEmpty())
+        line(QString::fromLatin1(pending));
+    return true;
+}
+
+std::optional<QStringList> readLines(const QString &path)
+{
     QStringList lines;
-    textlines::forEachLine(bytes.constData(), bytes.constData() + bytes.size(),
-                           [&lines](const char *first, const char *last) { lines.append(QString::fromLatin1(first, last - first)); });
+    if (!forEachLine(path, [&lines](QString &&line) { lines.append(std::move(line)); }))
+        return std::nullopt;
     return lines;
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The game record file: single-byte text, every line ended by CR LF.
@@ -13,7 +14,9 @@ inline constexpr const char *kFileName = "lastgame.dat";
 
 // Writes the lines atomically: a temporary file beside the target, then a
 // rename, so a crash or a full disk never leaves a cut-off file in place of
-// the last good one. On failure returns false and sets error to the reason.
+// the last good one. Nothing is written where the path is, or leads to,
+// anything but a regular file. On failure returns false and sets error to
+// the reason.
 bool writeLines(const QString &path, const QStringList &lines, QString *error);
 
 // The steps of an atomic replacement. Each reports its own failure, so a
@@ -37,8 +40,13 @@ public:
 // sets error and returns false.
 bool writeBytes(AtomicSink &sink, const QByteArray &bytes, QString *error);
 
-// Reads the whole file and splits it at CR LF, LF or CR. Nothing when the
-// file cannot be read or is implausibly large for a game record.
+// Reads the file in pieces and hands over each line, split at CR LF, LF or
+// CR, as soon as it is read, so a reader can check it and stop at the first
+// damaged one by throwing: memory stays with what the reader keeps. False
+// when the file cannot be read or is implausibly large for a game record.
+bool forEachLine(const QString &path, const std::function<void(QString &&line)> &line);
+
+// Every line of the file, as forEachLine reads them; nothing on failure.
 std::optional<QStringList> readLines(const QString &path);
 
 // Files larger than this are not game records (100,000 steps take ~90 MB).

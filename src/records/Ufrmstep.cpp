@@ -52,13 +52,21 @@ void forEachToken(const QString &line, bool strict, F f)
         } else {
             token = rest.trimmed();
         }
-        const int state = digitValue(token.isEmpty() ? QChar() : token.at(0));
+        if (token.isEmpty())
+            throw ConvertError(QStringLiteral("cell %1 has no state").arg(i + 1));
+        const int state = digitValue(token.at(0));
         // Only a damaged file holds other states; the board knows no others.
         if (state < stFixed || state > stCandidates)
             throw ConvertError(QStringLiteral("'%1' is not a valid cell state").arg(token.at(0)));
         const QStringView value = token.mid(1);
-        if (strict)
+        if (strict) {
             checkValue(value);
+            // The board shows a given's value as its digit and the solver
+            // reads any other as a blank: a given of several digits would
+            // make the puzzle unsolvable later.
+            if (state == stFixed && value.size() != 1)
+                throw ConvertError(QStringLiteral("A given holds '%1', not one digit").arg(value));
+        }
         f(i, state, value);
     }
 }

@@ -19,9 +19,10 @@ QString BoardToStepLine(const CellGrid &board);
 // before that one are already set.
 void StepLineToBoard(CellGrid &board, const QString &line);
 // Throws ConvertError when StepLineToBoard would, and also for what only
-// damage makes: a line longer than kMaxStepLineLength, or a value of more
-// than nine characters or with anything but the digits 1..9. A record is
-// resumed only when every step passes.
+// damage makes: a line longer than kMaxStepLineLength, a value of more
+// than nine characters or with anything but the digits 1..9, or a given
+// (state 1) that is not one digit. A record is resumed only when every step
+// passes.
 void CheckStepLine(const QString &line);
 
 // The move history of the board, sampled on every tick of the clock. It

@@ -100,9 +100,9 @@ private slots:
         QTest::newRow("group at the line's start") << 2 << 1 << int(stCandidates) << "12379";
         QTest::newRow("group at the line's end") << 2 << 9 << int(stCandidates) << "2345679";
         QTest::newRow("dot is empty") << 3 << 1 << int(stCandidates) << "";
-        QTest::newRow("unsorted, dots kept") << 3 << 2 << int(stCandidates) << "9.1";
+        QTest::newRow("unsorted, dots dropped") << 3 << 2 << int(stCandidates) << "91";
         QTest::newRow("line without digits skipped") << 4 << 1 << int(stBigNumber) << "8";
-        QTest::newRow("tenth group ignored") << 4 << 9 << int(stCandidates) << "99";
+        QTest::newRow("tenth group ignored, repeats dropped") << 4 << 9 << int(stCandidates) << "9";
         QTest::newRow("missing group") << 3 << 4 << int(stCandidates) << "";
         QTest::newRow("missing line") << 9 << 5 << int(stCandidates) << "";
     }

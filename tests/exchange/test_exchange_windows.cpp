@@ -8,7 +8,10 @@
 #include "exchange/Ufrmcopy.h"
 #include "exchange/Ufrmprint.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -69,6 +72,37 @@ private slots:
             QCOMPARE(importreader::readImport(dialog->memo2->toPlainText()).rule, n);
         }
         QCOMPARE(dialog->memo2->toPlainText().split('\n').first().size(), 94);
+    }
+
+    // sudoku-tool reads files through asTextBoxText: it must hold what the
+    // box holds after a paste.
+    void boxHoldsTheTextAsFilesAreRead()
+    {
+        Game g;
+        QTextEdit *box = g.program->windows().frmImport->memo2;
+        const QString text = QString::fromUtf8("1\r\n2\r3\n4\u2028" "5\u2029" "6\u00a0" "7\t8") + QChar(0) + "9\r\n";
+        QApplication::clipboard()->setText(text);
+        box->clear();
+        box->paste();
+        QCOMPARE(box->toPlainText(), importreader::asTextBoxText(text));
+    }
+
+    // A paste beyond what the box takes is refused whole, with a report; one
+    // that replaces the text and fits goes in.
+    void pasteBeyondTheBoundIsRefused()
+    {
+        Game g;
+        TfrmImport *dialog = g.program->windows().frmImport;
+        dialog->ShowExample(1);
+        QApplication::clipboard()->setText(QString(TfrmImport::kMaxText, QLatin1Char('7')));
+        dialog->memo2->paste();
+        QCOMPARE(dialog->memo2->toPlainText(), QString(kExample1));
+        QCOMPARE(g.messages.reports.size(), 1);
+        QVERIFY2(g.messages.reports[0].contains(QString::number(TfrmImport::kMaxText + 81)), qPrintable(g.messages.reports[0]));
+        dialog->memo2->selectAll();
+        dialog->memo2->paste();
+        QCOMPARE(dialog->memo2->toPlainText().size(), TfrmImport::kMaxText);
+        QCOMPARE(g.messages.reports.size(), 1);
     }
 
     void importAndPlay()
@@ -187,13 +221,38 @@ private slots:
         QCOMPARE(g.clipboard.content, QString(fixture::kGivens));
     }
 
-    void printWritesAndOpensThePage()
+    void printWritesOpensOrSaysWhy_data()
     {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("written and opened") << true << true;
+        QTest::newRow("nothing opens it") << true << false;
+        QTest::newRow("cannot be written") << false << true;
+    }
+    void printWritesOpensOrSaysWhy()
+    {
+        QFETCH(bool, writable);
+        QFETCH(bool, opens);
         Game g;
         g.deal();
-        g.form->PrintableBoardClick();
         const QString page = g.dir.filePath("print_temp.htm");
+        if (!writable)
+            QVERIFY(QDir().mkdir(page));
+        g.shell.succeed = opens;
+        g.form->PrintableBoardClick();
+        const QString shown = '"' + QDir::toNativeSeparators(page) + '"';
+        if (!writable) {
+            QCOMPARE(g.messages.errors.size(), 1);
+            QVERIFY2(g.messages.errors[0].contains(shown) && g.messages.errors[0].contains("directory"),
+                     qPrintable(g.messages.errors[0]));
+            QVERIFY(g.shell.opened.isEmpty());
+            return;
+        }
         QCOMPARE(g.shell.opened, QStringList{page});
+        QCOMPARE(g.messages.errors, QStringList());
+        QCOMPARE(g.messages.reports.size(), opens ? 0 : 1);
+        if (!opens)
+            QVERIFY2(g.messages.reports[0].contains(shown), qPrintable(g.messages.reports[0]));
         QFile f(page);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().count("\r\n"), 201);

@@ -2,9 +2,12 @@
 // and damaged files.
 #include "support/GameDriver.h"
 
+#include "exchange/Ufrm_new.h"
+#include "exchange/UfrmImport.h"
 #include "records/GameRecordFile.h"
 
 #include <QTest>
+#include <QTextEdit>
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
@@ -161,6 +164,49 @@ private slots:
         QVERIFY(contents(path(g)) != saved);
     }
 
+    // A game started from any reading rule of the import dialog, saved and
+    // continued, comes back as it was: candidate groups with dots, repeats
+    // or more than nine digits included.
+    void importedGameContinues_data()
+    {
+        QTest::addColumn<int>("example");
+        QTest::addColumn<QString>("from"); // changed in the example's text
+        QTest::addColumn<QString>("to");
+        QTest::newRow("rule 1") << 1 << QString() << QString();
+        QTest::newRow("rule 2") << 2 << QString() << QString();
+        QTest::newRow("rule 3") << 3 << QString() << QString();
+        QTest::newRow("rule 4") << 4 << QString() << QString();
+        QTest::newRow("rule 4, dots in a group") << 4 << " 13789 " << " 1.3.7.8.9 ";
+        QTest::newRow("rule 4, a group of dots") << 4 << " 13789 " << " .. ";
+        QTest::newRow("rule 4, a long run") << 4 << " 12379 " << " 123791237912379 ";
+    }
+    void importedGameContinues()
+    {
+        QFETCH(int, example);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        Game g;
+        Tfrm_new *create = g.program->windows().frm_new;
+        TfrmImport *dialog = g.program->windows().frmImport;
+        dialog->ShowExample(example);
+        if (!from.isEmpty()) {
+            const QString text = dialog->memo2->toPlainText();
+            QVERIFY(text.contains(from));
+            dialog->memo2->setPlainText(QString(text).replace(text.indexOf(from), from.size(), to));
+        }
+        dialog->ReadInto(create->sdnew);
+        g.messages.answers << true; // play it even with several solutions
+        create->Button2Click();
+        QCOMPARE(g.messages.reports, QStringList());
+        QVERIFY(g.form->sd991->isEnabled());
+        const QString played = BoardToStepLine(g.form->sd991->grid());
+        g.close();
+        g.open();
+        g.form->Con1Click();
+        QCOMPARE(BoardToStepLine(g.form->sd991->grid()), played);
+        QVERIFY(g.form->sd991->isEnabled());
+    }
+
     void damagedRecordsFailQuietly_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -180,6 +226,8 @@ private slots:
         QTest::newRow("value of ten digits") << head + "31234567891" + QByteArray(",3").repeated(80) + "\r\n";
         QTest::newRow("value with a 0") << head + "310" + QByteArray(",3").repeated(80) + "\r\n";
         QTest::newRow("value with a letter") << head + "31a" + QByteArray(",3").repeated(80) + "\r\n";
+        // The solver would read it as a blank: Show Solution would fail later.
+        QTest::newRow("given of two digits") << head + "112" + QByteArray(",3").repeated(80) + "\r\n";
     }
     void damagedRecordsFailQuietly()
     {

@@ -34,6 +34,18 @@ QByteArray contents(const QString &path)
 
 } // namespace
 
+// How the session ends: a signal where there are signals; on Windows the
+// commit-data request, whose handler is end().
+static void endSession(SessionEnd &sessionEnd)
+{
+#ifdef Q_OS_UNIX
+    QCOMPARE(std::raise(SIGTERM), 0);
+    (void)sessionEnd;
+#else
+    sessionEnd.end();
+#endif
+}
+
 class TestSessionEnd : public QObject {
     Q_OBJECT
 private slots:
@@ -52,7 +64,7 @@ private slots:
         QTimer::singleShot(0, appearance, [&] {
             QTest::mouseClick(appearance->Panel1, Qt::LeftButton);
             held = appearance->ReadKey(QStringLiteral("Board color1"));
-            std::raise(SIGTERM);
+            endSession(sessionEnd);
         });
         // Returns once the session end has closed everything.
         g.form->appearance1->trigger();
@@ -85,6 +97,21 @@ private slots:
         QCOMPARE(window.closes, 0);
         QTRY_COMPARE(window.closes, 1);
         QVERIFY(!window.isVisible());
+    }
+
+    // A save that fails while the session ends is said on standard error,
+    // not in a box that would keep the program waiting.
+    void failedSaveDoesNotHoldTheEnd()
+    {
+        fixture::Game g;
+        g.deal();
+        QVERIFY(QDir(g.dir.path()).mkdir("lastgame.dat"));
+        g.form->show();
+        SessionEnd sessionEnd(g.form);
+        endSession(sessionEnd);
+        QTRY_VERIFY(!g.form->isVisible());
+        QCOMPARE(g.messages.reports, QStringList());
+        QCOMPARE(&seams::messages(), static_cast<seams::Messages *>(&g.messages));
     }
 };
 

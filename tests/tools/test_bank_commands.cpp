@@ -111,6 +111,32 @@ private slots:
         QCOMPARE(r.status, 1);
         QCOMPARE(r.err, QByteArray("sudoku-tool bank: cannot write the report\n"));
     }
+
+    // A real full file system, where the test may mount one (as root): the
+    // first file fits, the second does not. It is named, and no cut-off
+    // file stands under its name.
+    void generateToAFullDiskNamesTheFile()
+    {
+#ifdef NODALA_SANITIZED
+        QSKIP("generating a whole bank takes too long under sanitizers");
+#endif
+        QTemporaryDir mount;
+        const auto run = [](const QString &command) {
+            return QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), command + " >/dev/null 2>&1"}) == 0;
+        };
+        if (::geteuid() != 0 || !run("mount -t tmpfs -o size=64k tmpfs " + mount.path()))
+            QSKIP("cannot mount a small file system here");
+        const Run r = bank({QStringLiteral("generate"), QStringLiteral("--seed"), QStringLiteral("1"),
+                            QStringLiteral("--out"), mount.path()});
+        const QStringList left = QDir(mount.path()).entryList(QDir::Files | QDir::Hidden);
+        const qint64 first = QFileInfo(mount.filePath(QStringLiteral("tk0.txt"))).size();
+        run("umount " + mount.path());
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.startsWith("cannot write " + mount.filePath(QStringLiteral("tk1.txt")).toLocal8Bit() + ": "),
+                 r.err.constData());
+        QCOMPARE(left, QStringList{QStringLiteral("tk0.txt")});
+        QCOMPARE(first, 500 * 83);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBankCommands)

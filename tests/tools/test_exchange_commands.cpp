@@ -25,9 +25,11 @@ private slots:
         // (1,1) open: its row, column and box hold 8, 6, 9, 3 and 2.
         QTest::newRow("rule 1") << kExample1 << QByteArray("1 31457,28,26,3");
         QTest::newRow("rule 2") << kExample1 + "\r\n" << QByteArray("2 3");
+        // The dialog's box holds a CR LF as one line break: 81 characters.
+        QTest::newRow("80 and CR LF: rule 1") << kExample1.left(80) + "\r\n" << QByteArray("1 31457,28,26,3");
         QTest::newRow("rule 3") << "|" + QByteArray(kExample1).replace('0', '.') + "|\n" << QByteArray("3 3");
         // Cell (1,1) a candidate list, (1,2) a given; UTF-8 junk is skipped.
-        QTest::newRow("rule 4") << "13 \xc3\xa9 4 " + QByteArray(80, '9') + '\n' << QByteArray("4 313,24,399");
+        QTest::newRow("rule 4") << "13 \xc3\xa9 4 " + QByteArray(80, '9') + '\n' << QByteArray("4 313,24,39,3");
     }
     void importPrintsRuleAndStepLine()
     {
@@ -91,6 +93,9 @@ private slots:
                                         << QByteArray("sudoku-tool export: unknown layout '3x27'");
         QTest::newRow("bad state") << exportArgs("9x9") << QByteArray("15,x3\n") << 1
                                    << QByteArray("sudoku-tool export: line 1: not a step line: 'x'");
+        QTest::newRow("NUL state, shown escaped")
+            << exportArgs("9x9") << QByteArray("\x00" "5,3\n", 5) << 1
+            << QByteArray("sudoku-tool export: line 1: not a step line: '\\x00' is not a valid integer value\n");
         QTest::newRow("empty line") << exportArgs("9x9") << "1" + QByteArray(",15").repeated(80) + "\n\n" << 1
                                     << QByteArray("sudoku-tool export: line 2: not a step line");
     }

@@ -94,6 +94,22 @@ private slots:
         QCOMPARE(r.out, unique + unique);
     }
 
+    void byteOrderMarkIsSkipped_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char *command : {"check", "grade", "explain"})
+            QTest::newRow(command) << QString::fromLatin1(command);
+    }
+    void byteOrderMarkIsSkipped()
+    {
+        QFETCH(QString, command);
+        const Run plain = tool({command}, kUnique + '\n');
+        const Run marked = tool({command}, "\xEF\xBB\xBF" + kUnique + '\n');
+        QCOMPARE(plain.status, 0);
+        QCOMPARE(marked.out, plain.out);
+        QCOMPARE(marked.status, 0);
+    }
+
     void explainPrintsStepsThenABlankLine_data()
     {
         QTest::addColumn<QByteArray>("input");

@@ -1,6 +1,7 @@
 #include "Command.h"
 #include "ToolIo.h"
 #include "game/Ufrmtk.h"
+#include "records/GameRecordFile.h"
 #include "solver/grader/BankCheck.h"
 #include "solver/grader/Generator.h"
 
@@ -100,7 +101,9 @@ int generate(const QStringList &args)
         }
     }
     QString error;
-    if (!grader::writeBank(bank, dir, &error)) {
+    // Each file whole or not at all, every write checked: a full disk never
+    // leaves a cut-off file under its final name.
+    if (!grader::writeBank(bank, dir, gamerecord::writeLines, &error)) {
         std::fputs(qPrintable(error + QLatin1Char('\n')), stderr);
         return ExitFailure;
     }

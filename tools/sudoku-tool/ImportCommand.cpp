@@ -11,11 +11,14 @@ const char kHelp[] =
     "usage: sudoku-tool import [FILE]\n"
     "\n"
     "Reads the whole of FILE or, without FILE or with \"-\", standard input\n"
-    "(UTF-8) as one puzzle text, the way the game's import dialog does:\n"
+    "(UTF-8) as one puzzle text, the way the game's import dialog does (a\n"
+    "byte-order mark is skipped and CR LF, LF and CR each count as one line\n"
+    "break, as in the dialog's box):\n"
     "  1  exactly 81 characters: one character a cell, \"1\"..\"9\" a given\n"
     "  2  exactly 81 characters that are not blank space: the same\n"
     "  4  82 or more digits: a candidate grid, one row a line holding digits\n"
-    "     or dots, one cell a run of them, taken as written\n"
+    "     or dots, one cell a run of them: its digits in the order written,\n"
+    "     each once\n"
     "  3  exactly 81 digits and dots: the same as 1 (\"0\" is skipped)\n"
     "The first of these that applies is used. Blank cells of rules 1 to 3\n"
     "get the candidates their givens leave them.\n"
@@ -54,7 +57,8 @@ int runImport(const QStringList &args)
             return toolio::fail("import", QStringLiteral("input larger than %1 MB").arg(kMaxInput >> 20));
     }
 
-    const importreader::ImportResult result = importreader::readImport(QString::fromUtf8(bytes));
+    const importreader::ImportResult result =
+        importreader::readImport(importreader::asTextBoxText(QString::fromUtf8(bytes)));
     if (!result.valid()) {
         const QByteArray text = QString::fromUtf16(importreader::kInvalidFormat).toUtf8() + '\n';
         std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stderr);

@@ -106,7 +106,21 @@ bool LineReader::fill()
     if (atEnd)
         return false;
     buffer.resize(kChunk);
-    const qint64 n = in.read(buffer.data(), kChunk);
+    qint64 n = in.read(buffer.data(), kChunk);
+    qsizetype skip = 0;
+    if (atStart && n > 0) {
+        atStart = false;
+        // A byte-order mark is no part of the first line; a pipe may hand
+        // it over in pieces.
+        while (n > 0 && n < 3) {
+            const qint64 more = in.read(buffer.data() + n, kChunk - n);
+            if (more <= 0)
+                break;
+            n += more;
+        }
+        if (n >= 3 && buffer.startsWith("\xEF\xBB\xBF"))
+            skip = 3;
+    }
     if (n <= 0) {
         error = n < 0;
         atEnd = true;
@@ -116,7 +130,7 @@ bool LineReader::fill()
     buffer.resize(n);
     // A CR that ended the last chunk and an LF that starts this one are one
     // line end.
-    scanner = textlines::Scanner<char>(buffer.constData(), buffer.constData() + n, scanner.endsInCr());
+    scanner = textlines::Scanner<char>(buffer.constData() + skip, buffer.constData() + n, scanner.endsInCr());
     return true;
 }
 

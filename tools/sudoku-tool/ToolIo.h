@@ -37,7 +37,8 @@ bool openInput(const char *command, const QString &path, QFile &file);
 inline QString inputName(const QString &path) { return path.isEmpty() ? QStringLiteral("-") : path; }
 
 // Reads lines by the rule of board/TextLines.h and keeps at most `keep`
-// bytes of each; the rest of a line is skipped without being stored.
+// bytes of each; the rest of a line is skipped without being stored. A
+// UTF-8 byte-order mark at the start of the input is skipped.
 class LineReader {
 public:
     LineReader(QIODevice &device, int keep);
@@ -51,6 +52,7 @@ private:
     int keep;
     QByteArray buffer;
     textlines::Scanner<char> scanner;
+    bool atStart = true;
     bool atEnd = false;
     bool error = false;
 };

@@ -5,7 +5,6 @@
 #include "solver/grader/Grader.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QSet>
 
 #include <atomic>
@@ -179,7 +178,7 @@ Bank generateBank(const GeneratorOptions &options)
     return bank;
 }
 
-bool writeBank(const Bank &bank, const QString &dir, QString *error)
+bool writeBank(const Bank &bank, const QString &dir, const BankFileWriter &write, QString *error)
 {
     if (!QDir().mkpath(dir)) {
         if (error)
@@ -187,19 +186,11 @@ bool writeBank(const Bank &bank, const QString &dir, QString *error)
         return false;
     }
     for (int level = 0; level < 5; ++level) {
-        QSaveFile file(QDir(dir).filePath(QStringLiteral("tk%1.txt").arg(level)));
-        if (!file.open(QIODevice::WriteOnly)) {
+        const QString path = QDir(dir).filePath(QStringLiteral("tk%1.txt").arg(level));
+        QString why;
+        if (!write(path, bank[static_cast<std::size_t>(level)], &why)) {
             if (error)
-                *error = file.errorString();
-            return false;
-        }
-        QByteArray text;
-        for (const QString &entry : bank[static_cast<std::size_t>(level)])
-            text += entry.toLatin1() + "\r\n";
-        file.write(text);
-        if (!file.commit()) {
-            if (error)
-                *error = QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString());
+                *error = QStringLiteral("cannot write %1: %2").arg(path, why);
             return false;
         }
     }

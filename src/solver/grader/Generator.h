@@ -43,8 +43,14 @@ engine::Grid removeClues(const engine::Grid &solution, std::uint64_t seed, int f
 // candidate budget ran out (which would be a fault of the generator).
 Bank generateBank(const GeneratorOptions &options);
 
-// Writes "tk0.txt".."tk4.txt" into dir, CR LF after every line. False with
-// a message on failure.
-bool writeBank(const Bank &bank, const QString &dir, QString *error);
+// Writes one file, each line followed by CR LF: the whole file in place of
+// any earlier one, or nothing (keeping the earlier one). False with the
+// reason on failure.
+using BankFileWriter = std::function<bool(const QString &path, const QStringList &lines, QString *error)>;
+
+// Writes "tk0.txt".."tk4.txt" into dir, one level a file, in that order,
+// each through write. On the first failure stops and gives false with a
+// message naming that file.
+bool writeBank(const Bank &bank, const QString &dir, const BankFileWriter &write, QString *error);
 
 } // namespace grader

@@ -1,4 +1,5 @@
 // The bank generator's invariants and the checks every bank entry passes.
+#include "records/GameRecordFile.h"
 #include "solver/Engine.h"
 #include "solver/grader/BankCheck.h"
 #include "solver/grader/Generator.h"
@@ -183,7 +184,7 @@ private slots:
         QTemporaryDir dir;
         const grader::Bank bank = smallBank(9, 2);
         QString error;
-        QVERIFY(grader::writeBank(bank, dir.path(), &error));
+        QVERIFY(grader::writeBank(bank, dir.path(), gamerecord::writeLines, &error));
         for (int level = 0; level < 5; ++level) {
             QFile f(dir.filePath(QStringLiteral("tk%1.txt").arg(level)));
             QVERIFY(f.open(QIODevice::ReadOnly));
@@ -193,8 +194,24 @@ private slots:
             QCOMPARE(QString::fromLatin1(text.left(81)), bank[static_cast<std::size_t>(level)].first());
         }
         // A directory that cannot exist: a path below a plain file.
-        QVERIFY(!grader::writeBank(bank, dir.filePath(QStringLiteral("tk0.txt/sub")), &error));
+        QVERIFY(!grader::writeBank(bank, dir.filePath(QStringLiteral("tk0.txt/sub")), gamerecord::writeLines, &error));
         QVERIFY(!error.isEmpty());
+    }
+
+    // The disk fills up during the second file: the message names that file
+    // and nothing is written after it.
+    void failedFileIsNamedAndEndsTheBank()
+    {
+        QStringList tried;
+        const grader::BankFileWriter fullAtSecond = [&](const QString &path, const QStringList &, QString *why) {
+            tried << QFileInfo(path).fileName();
+            *why = QStringLiteral("No space left on device");
+            return tried.size() < 2;
+        };
+        QString error;
+        QVERIFY(!grader::writeBank(smallBank(9, 1), QDir::tempPath(), fullAtSecond, &error));
+        QCOMPARE(tried, (QStringList{"tk0.txt", "tk1.txt"}));
+        QCOMPARE(error, "cannot write " + QDir(QDir::tempPath()).filePath("tk1.txt") + ": No space left on device");
     }
 };
 
