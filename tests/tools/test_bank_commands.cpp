@@ -120,6 +120,9 @@ private slots:
 #ifdef NODALA_SANITIZED
         QSKIP("generating a whole bank takes too long under sanitizers");
 #endif
+#ifndef Q_OS_UNIX
+        QSKIP("no small file system to mount on Windows");
+#else
         QTemporaryDir mount;
         const auto run = [](const QString &command) {
             return QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), command + " >/dev/null 2>&1"}) == 0;
@@ -136,6 +139,7 @@ private slots:
                  r.err.constData());
         QCOMPARE(left, QStringList{QStringLiteral("tk0.txt")});
         QCOMPARE(first, 500 * 83);
+#endif
     }
 };
 
