@@ -22,7 +22,11 @@ Picture::Picture(const QString &name, QWidget *parent) : QWidget(parent)
 
 bool Picture::isValid() const
 {
-    return renderer_ != nullptr ? renderer_->isValid() : !raster_.availableSizes().isEmpty();
+#ifdef NODALA_HAVE_SVG
+    return renderer_->isValid();
+#else
+    return !raster_.availableSizes().isEmpty();
+#endif
 }
 
 void Picture::paintEvent(QPaintEvent *)

@@ -11,10 +11,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 using fixture::Appearance;
 using fixture::defaultsWith;
 using fixture::kDefaultFile;
@@ -295,13 +291,12 @@ private slots:
 
     void readOnlyBadFile()
     {
-#ifdef Q_OS_UNIX
-        if (geteuid() == 0)
-            QSKIP("root writes read-only files");
-#endif
         Appearance a;
         a.write("junk");
         QFile::setPermissions(a.path(), QFile::ReadOwner);
+        // Root, and Wine run by root, write read-only files all the same.
+        if (QFile probe(a.path()); probe.open(QIODevice::Append))
+            QSKIP("this user writes read-only files");
         a.create().SaveAutoCheck(false);
         QCOMPARE(a.file(), QByteArray("junk"));
         QCOMPARE(a.main.UNFoucsColor1, clr::White);

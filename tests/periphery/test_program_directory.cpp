@@ -11,7 +11,7 @@
 #endif
 
 namespace {
-bool run(const QString &command) { return std::system(command.toLocal8Bit().constData()) == 0; }
+[[maybe_unused]] bool run(const QString &command) { return std::system(command.toLocal8Bit().constData()) == 0; }
 } // namespace
 
 class ProgramDirectoryTest : public QObject {

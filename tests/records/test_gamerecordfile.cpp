@@ -42,7 +42,7 @@ private:
     QString failAt_;
 };
 
-bool run(const QString &command)
+[[maybe_unused]] bool run(const QString &command)
 {
     return QProcess::execute("sh", {"-c", command + " >/dev/null 2>&1"}) == 0;
 }

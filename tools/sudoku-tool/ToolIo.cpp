@@ -83,8 +83,15 @@ bool openInput(const char *command, const QString &path, QFile &file)
             fail(command, QStringLiteral("standard input is closed"));
             return false;
         }
+#ifdef Q_OS_WIN
+        // Through the descriptor: reading the C runtime's stream fails at
+        // the end of a pipe (seen under Wine), the descriptor simply ends.
+        if (file.open(_fileno(stdin), QIODevice::ReadOnly))
+            return true;
+#else
         if (file.open(stdin, QIODevice::ReadOnly))
             return true;
+#endif
         fail(command, QStringLiteral("cannot read standard input"));
         return false;
     }
