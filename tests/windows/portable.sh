@@ -2,7 +2,7 @@
 # The portable zip under Wine, with Windows' own platform plugin: unzip it,
 # start the game from a fresh Wine prefix, deal, play two moves, File >
 # Exit; the record and the default settings land beside the program; a
-# second start continues the game.
+# second start continues the game, and logging off saves it.
 #   bash tests/windows/portable.sh ZIP OUT_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -37,4 +37,15 @@ win_start_game "$game"
 win_continue_two_moves
 e2e_exit_game
 
+# Logging off: Windows asks every window whether the session may end (Qt's
+# commit-data request), and the game saves as File > Exit does; then the
+# session's end takes the process, whether or not it has ended by itself.
+win_start_game "$game"
+win_continue_two_moves
+rm "$game/lastgame.dat"
+wineboot --end-session >/dev/null 2>&1 &
+status=0
+e2e_wait_exit "$GAME_PID" 60 >/dev/null || status=$?
+[ "$status" -ne 124 ] || e2e_fail "the game outlived the end of the session"
+win_check_record "$game/lastgame.dat" 3
 echo "portable Windows test passed"
