@@ -9,48 +9,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 e2e_begin "$1" "$2"
 e2e_start_game "$game_dir"
-e2e_locate
-e2e_deal
-[ "${#OPEN[@]}" -ge 2 ] || e2e_fail "fewer than two open cells"
-
-placed_at() { e2e_park; e2e_shot "$1" && e2e_placed "$E2E_OUT/$1.png" "$2" "$3"; }
-# Two moves, each recorded by its own tick of the clock.
-for i in 0 1; do
-    read -r r c <<<"${OPEN[$i]}"
-    read -r x y < <(e2e_cell "$r" "$c")
-    xdotool key $((i + 3))
-    e2e_click "$x" "$y" 1
-    e2e_wait 10 "move $i at $r,$c" placed_at "move$i" "$r" "$c"
-    e2e_wait_tick
-done
-
+e2e_play_two_moves
 e2e_exit_game
-
-file="$game_dir/lastgame.dat"
-[ -f "$file" ] || e2e_fail "no lastgame.dat"
-lines=$(grep -c $'\r$' "$file")
-[ "$lines" -eq 5 ] || e2e_fail "lastgame.dat has $lines lines, not 2 + 3 steps"
-[ "$(tail -c 2 "$file" | od -An -tx1 | tr -d ' ')" = "0d0a" ] || e2e_fail "the last line does not end with CR LF"
-head -1 "$file" | tr -d '\r' | grep -Eq '^0 [0-9]{81}$' || e2e_fail "bad givens line"
-sed -n 2p "$file" | tr -d '\r' | grep -Eq '^[1-9]{81}$' || e2e_fail "bad solution line"
-sed -n 3,5p "$file" | tr -d '\r' | while read -r step; do
-    [ "$(echo "$step" | tr -cd ',' | wc -c)" -eq 80 ] || e2e_fail "a step line without 81 tokens"
-done
+e2e_check_record "$game_dir/lastgame.dat" 3
 
 # Second run: continue the last game.
 e2e_start_game "$game_dir"
-e2e_locate
-e2e_continue_game
-restored() {
-    local i
-    e2e_park
-    e2e_shot continued
-    for i in 0 1; do
-        read -r r c <<<"${OPEN[$i]}"
-        e2e_placed "$E2E_OUT/continued.png" "$r" "$c" || return 1
-    done
-}
-e2e_wait 10 "both moves restored" restored
+e2e_continue_two_moves
 # Back and First enabled (their icons in colour), Next and Last not: an
 # enabled icon holds pixels near its blue (63, 167, 196), a disabled one
 # is grey.

@@ -507,3 +507,53 @@ e2e_continue_game() {
     e2e_file_menu
     xdotool key Down Down Return
 }
+
+# Two moves on a dealt Very Easy game, each recorded by a tick of the
+# clock; OPEN[0] and OPEN[1] hold them.
+e2e_play_two_moves() {
+    e2e_locate
+    e2e_deal
+    [ "${#OPEN[@]}" -ge 2 ] || e2e_fail "fewer than two open cells"
+    local i r c x y
+    for i in 0 1; do
+        read -r r c <<<"${OPEN[$i]}"
+        read -r x y < <(e2e_cell "$r" "$c")
+        xdotool key $((i + 3))
+        e2e_click "$x" "$y" 1
+        e2e_wait 20 "move $i at $r,$c" e2e_placed_at "move$i" "$r" "$c"
+        e2e_wait_tick
+    done
+}
+e2e_placed_at() { e2e_park; e2e_shot "$1" && e2e_placed "$E2E_OUT/$1.png" "$2" "$3"; }
+
+# The record of a game of level 0 with its solution and 1 + N steps, CR LF
+# after every line.
+e2e_check_record() {
+    local file=$1 steps=$2 lines
+    [ -f "$file" ] || e2e_fail "no $file"
+    lines=$(grep -c $'\r$' "$file")
+    [ "$lines" -eq $((2 + steps)) ] || e2e_fail "$file has $lines lines, not 2 + $steps steps"
+    [ "$(grep -c . "$file")" -eq "$lines" ] || e2e_fail "$file has a line without CR LF"
+    [ "$(tail -c 2 "$file" | od -An -tx1 | tr -d ' ')" = "0d0a" ] || e2e_fail "the last line does not end with CR LF"
+    head -1 "$file" | tr -d '\r' | grep -Eq '^0 [0-9]{81}$' || e2e_fail "bad givens line"
+    sed -n 2p "$file" | tr -d '\r' | grep -Eq '^[1-9]{81}$' || e2e_fail "bad solution line"
+    sed -n "3,$((2 + steps))p" "$file" | tr -d '\r' | while read -r step; do
+        [ "$(echo "$step" | tr -cd ',' | wc -c)" -eq 80 ] || e2e_fail "a step line without 81 tokens"
+    done
+}
+
+# Continues the last game and waits for both moves of e2e_play_two_moves.
+e2e_continue_two_moves() {
+    e2e_locate
+    e2e_continue_game
+    restored() {
+        local i r c
+        e2e_park
+        e2e_shot continued
+        for i in 0 1; do
+            read -r r c <<<"${OPEN[$i]}"
+            e2e_placed "$E2E_OUT/continued.png" "$r" "$c" || return 1
+        done
+    }
+    e2e_wait 20 "both moves restored" restored
+}

@@ -46,10 +46,10 @@ trap 'unmount; win_cleanup' EXIT
 mkdir -p "$data"
 [ "${#E2E_OFFLINE[@]}" -gt 0 ] || e2e_default_settings 0 >"$data/vorel.ini"
 win_start_game "$app"
-win_play_two_moves
+e2e_play_two_moves
 e2e_exit_game
 unmount
-win_check_record "$data/lastgame.dat" 3
+e2e_check_record "$data/lastgame.dat" 3
 [ -f "$data/vorel.ini" ] || e2e_fail "no vorel.ini in the application data folder"
 [ ! -e "$app/lastgame.dat" ] && [ ! -e "$app/vorel.ini" ] || e2e_fail "the game wrote into Program Files"
 

@@ -26,26 +26,26 @@ win_begin "$game" "$out" "$game/sudoku-tool.exe"
 start=${EPOCHREALTIME//[.,]/}
 win_start_game "$game"
 echo "window after $(( (${EPOCHREALTIME//[.,]/} - start) / 1000 )) ms (a fresh prefix)"
-win_play_two_moves
+e2e_play_two_moves
 e2e_exit_game
 
-win_check_record "$game/lastgame.dat" 3
+e2e_check_record "$game/lastgame.dat" 3
 [ "${#E2E_OFFLINE[@]}" -eq 0 ] || win_check_default_settings "$game/vorel.ini" 1
 [ -d "$game/replay" ] || e2e_fail "no replay folder beside the program"
 
 win_start_game "$game"
-win_continue_two_moves
+e2e_continue_two_moves
 e2e_exit_game
 
 # Logging off: Windows asks every window whether the session may end (Qt's
 # commit-data request), and the game saves as File > Exit does; then the
 # session's end takes the process, whether or not it has ended by itself.
 win_start_game "$game"
-win_continue_two_moves
+e2e_continue_two_moves
 rm "$game/lastgame.dat"
 wineboot --end-session >/dev/null 2>&1 &
 status=0
 e2e_wait_exit "$GAME_PID" 60 >/dev/null || status=$?
 [ "$status" -ne 124 ] || e2e_fail "the game outlived the end of the session"
-win_check_record "$game/lastgame.dat" 3
+e2e_check_record "$game/lastgame.dat" 3
 echo "portable Windows test passed"
