@@ -25,19 +25,23 @@ export PATH="$shims:$PATH"
 
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 
+# File > Import or Create Sudoku by its mnemonic, then Import in there:
+# the text typed into the dialog and OK.
+import_text() {
+    e2e_file_menu
+    xdotool key i
+    e2e_wait_window create '^Import or Create Sudoku$'
+    xdotool key --clearmodifiers alt+i
+    e2e_wait_window import '^Import Sudoku$'
+    xdotool type --delay 5 "$1"
+    # Tab leaves the text box; past the four examples lies OK.
+    xdotool key Tab Tab Tab Tab Tab space
+    e2e_wait_gone "$import" "the import dialog"
+}
+
 e2e_start_game "$game_dir"
 e2e_locate
-
-# File > Import or Create Sudoku by its mnemonic, then Import in there.
-e2e_file_menu
-xdotool key i
-e2e_wait_window create '^Import or Create Sudoku$'
-xdotool key --clearmodifiers alt+i
-e2e_wait_window import '^Import Sudoku$'
-xdotool type --delay 5 "$puzzle"
-# Tab leaves the text box; past the four examples lies OK.
-xdotool key Tab Tab Tab Tab Tab space
-e2e_wait_gone "$import" "the import dialog"
+import_text "$puzzle"
 
 # The window opened with the focus on Check Puzzle, and a mnemonic clicks
 # its button without taking the focus: Check Puzzle has it still.
@@ -130,14 +134,7 @@ head -1 "$game_dir/lastgame.dat" | grep -q '^5 ' || e2e_fail "lastgame.dat does 
 two=810750649940680175675491283154237896369845721287169534521974368438526917796318452
 e2e_start_game "$game_dir"
 e2e_locate
-e2e_file_menu
-xdotool key i
-e2e_wait_window create '^Import or Create Sudoku$'
-xdotool key --clearmodifiers alt+i
-e2e_wait_window import '^Import Sudoku$'
-xdotool type --delay 5 "$two"
-xdotool key Tab Tab Tab Tab Tab space
-e2e_wait_gone "$import" "the import dialog"
+import_text "$two"
 e2e_wait_window create '^Import or Create Sudoku$'
 # From Check Puzzle one Tab on to Play Puzzle.
 xdotool key Tab space
