@@ -13,17 +13,15 @@ constexpr std::array<std::array<int, 20>, 81> kPeersInt = [] {
     return table;
 }();
 
-inline int index(int row, int col) { return geometry::cellIndex(row - 1, col - 1); }
+inline int index(int row, int col) { return geometry::boardIndex(row, col); }
 
 // Bit d set for every digit character '1'..'9' in s.
 inline unsigned digitBits(const QString &s)
 {
     unsigned bits = 0;
-    for (QChar ch : s) {
-        const char16_t u = ch.unicode();
-        if (u >= '1' && u <= '9')
-            bits |= 1u << (u - '0');
-    }
+    for (QChar ch : s)
+        if (const int d = digitOf(ch))
+            bits |= 1u << d;
     return bits;
 }
 
@@ -41,6 +39,11 @@ inline QString digitsOf(unsigned bits)
 
 const std::array<std::array<int, 20>, 81> &peers() { return kPeersInt; }
 
+int placedDigit(const CellData &cell)
+{
+    return cell.state == stCandidates || cell.value.size() != 1 ? 0 : digitOf(cell.value.at(0));
+}
+
 QString candidatesOf(const CellGrid &g, int row, int col)
 {
     unsigned taken = 0;
@@ -52,25 +55,30 @@ QString candidatesOf(const CellGrid &g, int row, int col)
     return digitsOf(~taken & 0x3FEu);
 }
 
+void fillCandidates(CellGrid &g, Open which)
+{
+    for (int i = 0; i < 81; ++i) {
+        CellData &cell = g[i];
+        if (cell.state == stCandidates && (which == Open::All || cell.value.isEmpty()))
+            cell.value = candidatesOf(g, i / 9 + 1, i % 9 + 1);
+    }
+}
+
 QString filterCandidates(const CellGrid &g, int row, int col)
 {
     // Only digit characters survive into the result, so counting the
     // digits of the working string is enough to strike one per occurrence.
     int count[10] = {};
-    for (QChar ch : g.at(row, col).value) {
-        const char16_t u = ch.unicode();
-        if (u >= '1' && u <= '9')
-            ++count[u - '0'];
-    }
+    for (QChar ch : g.at(row, col).value)
+        if (const int d = digitOf(ch))
+            ++count[d];
     for (int p : peers()[static_cast<size_t>(index(row, col))]) {
         const CellData &peer = g[p];
         if (peer.state == stCandidates)
             continue;
-        for (QChar ch : peer.value) {
-            const char16_t u = ch.unicode();
-            if (u >= '1' && u <= '9' && count[u - '0'] > 0)
-                --count[u - '0'];
-        }
+        for (QChar ch : peer.value)
+            if (const int d = digitOf(ch); d && count[d] > 0)
+                --count[d];
     }
     unsigned bits = 0;
     for (int d = 1; d <= 9; ++d)

@@ -18,8 +18,22 @@ constexpr int boxOf(int row, int col) { return geometry::boxOf(geometry::cellInd
 // The 20 peers of each cell (board index 0..80), in board order.
 const std::array<std::array<int, 20>, 81> &peers();
 
+// 1..9 for the characters '1'..'9', 0 for any other.
+constexpr int digitOf(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= '1' && u <= '9' ? u - '0' : 0;
+}
+// The digit a given or big number shows, 0 for an open cell.
+int placedDigit(const CellData &cell);
+
 // Digits 1..9, ascending, that no non-open peer of (row, col) holds.
 QString candidatesOf(const CellGrid &g, int row, int col);
+// Which open cells fillCandidates writes.
+enum class Open { All, Empty };
+// Every open cell (or every open cell without candidates) gets
+// candidatesOf; open cells never limit each other's candidates.
+void fillCandidates(CellGrid &g, Open which);
 // The cell's own value without one occurrence of each character of its
 // non-open peers' values, as ascending digits.
 QString filterCandidates(const CellGrid &g, int row, int col);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/Geometry.h"
+
 #include <QString>
 
 #include <array>
@@ -40,7 +42,7 @@ public:
     static constexpr int size() { return 81; }
 
 private:
-    static size_t index(int row, int col) { return static_cast<size_t>((row - 1) * 9 + col - 1); }
+    static size_t index(int row, int col) { return static_cast<size_t>(geometry::boardIndex(row, col)); }
     std::array<CellData *, 81> cells_;
 };
 

@@ -16,6 +16,8 @@ inline constexpr int kUnits = 27;
 inline constexpr int kPeers = 20;
 
 constexpr int cellIndex(int row, int col) { return row * 9 + col; }
+// The index of (row, col) counted from 1, as the board's cells count them.
+constexpr int boardIndex(int row, int col) { return cellIndex(row - 1, col - 1); }
 constexpr int rowOf(int cell) { return cell / 9; }
 constexpr int colOf(int cell) { return cell % 9; }
 constexpr int boxOf(int cell) { return (cell / 27) * 3 + (cell % 9) / 3; }

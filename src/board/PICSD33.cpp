@@ -20,7 +20,7 @@ TPICSD33::TPICSD33(QWidget *parent) : QWidget(parent)
             cell->setFocusPolicy(Qt::NoFocus);
             cell->setPanelColor(BoxColor(r, c));
             cell->setObjectName(QStringLiteral("cell%1%2").arg(r).arg(c));
-            const int i = (r - 1) * 9 + c - 1;
+            const int i = geometry::boardIndex(r, c);
             cells_[static_cast<size_t>(i)] = cell;
             grid_.set(i, cell);
         }
@@ -111,6 +111,7 @@ void TPICSD33::RefreshStyle()
             cell->showhxs();
         }
     }
+    emit changed();
 }
 
 void TPICSD33::ShowNone()
@@ -123,6 +124,7 @@ void TPICSD33::ShowNone()
         else if (cell->state == stBigNumber)
             digitStyle(cell, 2);
     }
+    emit changed();
 }
 
 void TPICSD33::ShowAll()
@@ -143,6 +145,7 @@ void TPICSD33::ShowAll()
         else
             cell->Hide();
     }
+    emit changed();
 }
 
 void TPICSD33::ShowOnly(int digit)
@@ -164,6 +167,7 @@ void TPICSD33::ShowOnly(int digit)
         else
             cell->Hide();
     }
+    emit changed();
 }
 
 void TPICSD33::HideMarks()
@@ -171,4 +175,5 @@ void TPICSD33::HideMarks()
     for (TPicNode *cell : cells_)
         if (cell->value.size() != 1)
             cell->Hide();
+    emit changed();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/CellData.h"
+#include "board/Geometry.h"
 #include "board/PicNode.h"
 #include "board/TColor.h"
 
@@ -10,6 +11,8 @@
 
 // The 9 x 9 board: a black panel holding 81 cells. It handles no input of
 // its own; owners write the cells' value and state and call its operations.
+// Every display operation ends in changed(), the one signal windows beside
+// the board follow.
 class TPICSD33 : public QWidget {
     Q_OBJECT
 public:
@@ -32,7 +35,7 @@ public:
     TColor highcolor = 11654065;
     bool autotranzt = false;
 
-    TPicNode *Cell(int row, int col) const { return cells_[static_cast<size_t>((row - 1) * 9 + col - 1)]; }
+    TPicNode *Cell(int row, int col) const { return cells_[static_cast<size_t>(geometry::boardIndex(row, col))]; }
     TPicNode *cellAt(int index) const { return cells_[static_cast<size_t>(index)]; }
     const CellGrid &grid() const { return grid_; }
     CellGrid &grid() { return grid_; }
@@ -59,6 +62,11 @@ public:
     // The resting background of (row, col): the checkerboard of boxes,
     // drawn in the built-in colour when the property holds no RGB colour.
     TColor BoxColor(int row, int col) const;
+
+signals:
+    // The cells were written and drawn anew (a display operation ended).
+    // Observers connect queued, so a handler's work is never split.
+    void changed();
 
 private:
     void digitStyle(TPicNode *cell, int style) const;

@@ -40,4 +40,8 @@ constexpr TColor Fixed = clr::Black;
 constexpr TColor BigNumber = clr::Blue;
 constexpr TColor Candidate = clr::Maroon;
 constexpr TColor Highlight = 9813909;
+// The colours both boards of the game are designed with beside the roles.
+constexpr TColor Focus1 = 12043517;
+constexpr TColor Focus2 = 14538713;
+constexpr TColor Error = 254;
 } // namespace builtin

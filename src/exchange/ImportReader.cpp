@@ -35,9 +35,7 @@ void readPuzzleString(QStringView puzzle, CellGrid &g)
             cell.value.clear();
         }
     }
-    for (int i = 0; i < 81; ++i)
-        if (g[i].state == stCandidates)
-            g[i].value = boardlogic::candidatesOf(g, i / 9 + 1, i % 9 + 1);
+    boardlogic::fillCandidates(g, boardlogic::Open::All);
 }
 
 // A candidate group as the board and the game record keep it: its digits

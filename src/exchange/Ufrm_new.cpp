@@ -1,10 +1,10 @@
 #include "exchange/Ufrm_new.h"
 
+#include "board/BoardLogic.h"
 #include "board/PICSD33.h"
 #include "board/UpdateLock.h"
-#include "exchange/GameHost.h"
+#include "board/GameHost.h"
 #include "exchange/UfrmImport.h"
-#include "game/Windows.h"
 #include "periphery/Centering.h"
 #include "periphery/Seams.h"
 #include "solver/Usol.h"
@@ -13,27 +13,27 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Tfrm_new::Tfrm_new(GameHost &host, const Windows &windows, QWidget *parent)
+Tfrm_new::Tfrm_new(GameHost &host, Tfrm_sol *const &solver, TfrmImport *const &import, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      host_(host), w_(windows)
+      host_(host), solver_(solver), import_(import)
 {
     setObjectName(QStringLiteral("frm_new"));
     setWindowTitle(QStringLiteral("Import or Create Sudoku"));
 
     sdnew = new TPICSD33(this);
     sdnew->setObjectName(QStringLiteral("sdnew"));
-    sdnew->UNFoucsColor1 = clr::White;
-    sdnew->UNFoucsColor2 = 16759739;
-    sdnew->FoucsColor1 = 12043517;
-    sdnew->FoucsColor2 = 14538713;
+    sdnew->UNFoucsColor1 = builtin::Box1;
+    sdnew->UNFoucsColor2 = builtin::Box2;
+    sdnew->FoucsColor1 = builtin::Focus1;
+    sdnew->FoucsColor2 = builtin::Focus2;
     sdnew->FONTSize1 = 25;
     sdnew->FONTSize2 = 18;
     sdnew->FONTSize3 = 10;
-    sdnew->FONTColor1 = clr::Black;
-    sdnew->FONTColor2 = clr::Blue;
+    sdnew->FONTColor1 = builtin::Fixed;
+    sdnew->FONTColor2 = builtin::BigNumber;
     sdnew->FONTColor3 = 111666;
-    sdnew->errorcolor = 254;
-    sdnew->highcolor = 9813909;
+    sdnew->errorcolor = builtin::Error;
+    sdnew->highcolor = builtin::Highlight;
     sdnew->nd = 0;
     sdnew->autotranzt = false;
     sdnew->RefreshStyle();
@@ -112,7 +112,7 @@ int Tfrm_new::WindowCheck(QString &solution) const
 {
     const QString puzzle = PuzzleString();
     QString second;
-    int verdict = w_.frm_sol->CheckPuzzle(puzzle, solution, second);
+    int verdict = solver_->CheckPuzzle(puzzle, solution, second);
     if (!puzzle.contains(QLatin1Char('*'))) {
         verdict = 0;
         solution = puzzle;
@@ -184,15 +184,11 @@ void Tfrm_new::Button5Click()
             cell->state = stCandidates;
         }
     }
-    for (int i = 0; i < 81; ++i) {
-        TPicNode *cell = sdnew->cellAt(i);
-        if (cell->state == stCandidates)
-            cell->value = sdnew->CandidatesOf(cell->row, cell->col);
-    }
+    boardlogic::fillCandidates(sdnew->grid(), boardlogic::Open::All);
     sdnew->ShowAll();
 }
 
-void Tfrm_new::Button6Click() { w_.frmImport->ImportInto(sdnew); }
+void Tfrm_new::Button6Click() { import_->ImportInto(sdnew); }
 
 void Tfrm_new::MarkMouseDown(QObject *sender, Qt::MouseButton button)
 {

@@ -7,7 +7,8 @@ class GameHost;
 class QObject;
 class QPushButton;
 class TPICSD33;
-struct Windows;
+class Tfrm_sol;
+class TfrmImport;
 
 // The create-or-import window: the player's own puzzle on a board of its
 // own, built by clicks, imported as text or taken from the main board,
@@ -15,9 +16,9 @@ struct Windows;
 class Tfrm_new : public QDialog {
     Q_OBJECT
 public:
-    // The solver and the import dialog are reached through windows when
-    // used; they are created after this window.
-    Tfrm_new(GameHost &host, const Windows &windows, QWidget *parent = nullptr);
+    // The solver and the import dialog are created after this window: it
+    // is handed the slots the program fills with them, read when used.
+    Tfrm_new(GameHost &host, Tfrm_sol *const &solver, TfrmImport *const &import, QWidget *parent = nullptr);
 
     TPICSD33 *sdnew = nullptr;
     QPushButton *Button1 = nullptr; // Check Puzzle
@@ -50,5 +51,6 @@ protected:
 
 private:
     GameHost &host_;
-    const Windows &w_;
+    Tfrm_sol *const &solver_;
+    TfrmImport *const &import_;
 };

@@ -2,7 +2,7 @@
 
 #include "board/PICSD33.h"
 #include "exchange/CopyLayouts.h"
-#include "exchange/GameHost.h"
+#include "board/GameHost.h"
 #include "exchange/TextBox.h"
 #include "periphery/Centering.h"
 #include "periphery/Seams.h"

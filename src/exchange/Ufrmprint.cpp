@@ -1,7 +1,7 @@
 #include "exchange/Ufrmprint.h"
 
 #include "board/PICSD33.h"
-#include "exchange/GameHost.h"
+#include "board/GameHost.h"
 #include "exchange/PrintPage.h"
 #include "periphery/Seams.h"
 

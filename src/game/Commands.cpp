@@ -1,4 +1,5 @@
 // Hint, solution and restart.
+#include "board/BoardLogic.h"
 #include "exchange/Ufrmdas.h"
 #include "game/DigitPad.h"
 #include "game/QJ.h"
@@ -24,7 +25,7 @@ void TForm1::ToolButton9Click()
     if (!target)
         return;
     UpdateLock lock(sd991);
-    target->value = s.mid((target->row - 1) * 9 + target->col - 1, 1);
+    target->value = s.mid(geometry::boardIndex(target->row, target->col), 1);
     target->state = stBigNumber;
     if (AutoUpdateOn())
         sd991->RemoveFromPeers(target->row, target->col);
@@ -58,22 +59,38 @@ void TForm1::tbsolveClick()
         FillWithSolution(s);
         return;
     }
-    QString puzzle;
-    puzzle.reserve(81);
-    for (int i = 0; i < 81; ++i) {
-        const TPicNode *cell = sd991->cellAt(i);
-        puzzle += cell->state == stFixed ? cell->value : QStringLiteral("*");
-    }
-    QString first, second;
-    const int verdict = w_.frm_sol->CheckPuzzle(puzzle, first, second);
-    if (verdict == 0) {
-        FillWithSolution(first);
-    } else if (verdict == 1) {
+    const GivensVerdict &v = givensVerdict();
+    if (v.verdict == 0) {
+        FillWithSolution(v.first);
+    } else if (v.verdict == 1) {
         seams::messages().report(QStringLiteral("Puzzle is not solvable"));
     } else {
         seams::messages().report(QStringLiteral("This Puzzle has at least two solutions,Press OK to view it."));
-        w_.Frmdas->ShowSolutions(first, second);
+        w_.Frmdas->ShowSolutions(v.first, v.second);
     }
+}
+
+const TForm1::GivensVerdict &TForm1::givensVerdict()
+{
+    // Every cell but a given is a blank to the solver.
+    const QString givens = sd991->GivensString();
+    if (!verdict_ || verdict_->givens != givens) {
+        GivensVerdict v;
+        v.givens = givens;
+        v.verdict = w_.frm_sol->CheckPuzzle(givens, v.first, v.second);
+        verdict_ = v;
+    }
+    return *verdict_;
+}
+
+QString TForm1::KnownSolution()
+{
+    const QString stored = QJ1->GetSolution();
+    if (stored.size() == 81)
+        return stored;
+    if (puzzleOnBoard_ && givensVerdict().verdict == 0)
+        return givensVerdict().first;
+    return {};
 }
 
 void TForm1::tbresignClick()
@@ -91,11 +108,7 @@ void TForm1::tbresignClick()
             cell->state = stCandidates;
         }
     }
-    for (int i = 0; i < 81; ++i) {
-        TPicNode *cell = sd991->cellAt(i);
-        if (cell->state == stCandidates)
-            cell->value = sd991->CandidatesOf(cell->row, cell->col);
-    }
+    boardlogic::fillCandidates(sd991->grid(), boardlogic::Open::All);
     sd991->setEnabled(true);
     sd991->CheckConflicts();
     WC_Label->hide();

@@ -1,5 +1,6 @@
 // What the player reads off the board besides the digits: the digit
 // counters, the cell colours, wrong digits and the finish.
+#include "board/BoardLogic.h"
 #include "game/DigitPad.h"
 #include "game/QJ.h"
 #include "game/main.h"
@@ -43,12 +44,7 @@ void TForm1::UpdateDigitBars()
 {
     int count[10] = {};
     for (int i = 0; i < 81; ++i) {
-        const TPicNode *cell = sd991->cellAt(i);
-        if (cell->state == stCandidates || cell->value.size() != 1)
-            continue;
-        const char16_t u = cell->value.at(0).unicode();
-        if (u >= '1' && u <= '9')
-            ++count[u - '0'];
+        ++count[boardlogic::placedDigit(*sd991->cellAt(i))];
     }
     for (int d = 1; d <= 9; ++d) {
         QProgressBar *bar = ProgressBar[static_cast<size_t>(d)];

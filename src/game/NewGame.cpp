@@ -1,5 +1,6 @@
 // New games: clearing the board, dealing from the bank, putting a puzzle on
 // the board.
+#include "board/BoardLogic.h"
 #include "board/Digits.h"
 #include "game/DigitPad.h"
 #include "game/Levels.h"
@@ -45,13 +46,8 @@ void TForm1::LoadPuzzle(bool withCandidates)
         }
         cell->errflag = false;
     }
-    if (withCandidates) {
-        for (int i = 0; i < 81; ++i) {
-            TPicNode *cell = sd991->cellAt(i);
-            if (cell->state == stCandidates)
-                cell->value = sd991->CandidatesOf(cell->row, cell->col);
-        }
-    }
+    if (withCandidates)
+        boardlogic::fillCandidates(sd991->grid(), boardlogic::Open::All);
     puzzleOnBoard_ = true;
     gamePutThisRun_ = true;
     sd991->setEnabled(true);

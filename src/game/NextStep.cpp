@@ -1,5 +1,7 @@
 #include "game/NextStep.h"
 
+#include "board/BoardLogic.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -7,14 +9,6 @@
 namespace nextstep {
 
 namespace {
-
-int placedDigit(const CellData &cell)
-{
-    if (cell.state == stCandidates || cell.value.size() != 1)
-        return 0;
-    const char16_t u = cell.value.at(0).unicode();
-    return u >= '1' && u <= '9' ? u - '0' : 0;
-}
 
 // Blue-ish for the pattern, orange-ish for the changes: two families that
 // stay apart for the common kinds of colour blindness too.
@@ -61,7 +55,7 @@ engine::Grid placedDigits(const CellGrid &board)
 {
     engine::Grid g{};
     for (int i = 0; i < 81; ++i)
-        g[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(placedDigit(board[i]));
+        g[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(boardlogic::placedDigit(board[i]));
     return g;
 }
 

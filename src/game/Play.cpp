@@ -1,5 +1,6 @@
 // Play: the candidate modes, the digit pad, the mouse on cells and marks,
 // and the popup menu of candidates.
+#include "board/BoardLogic.h"
 #include "board/DigitStrings.h"
 #include "game/DigitPad.h"
 #include "board/UpdateLock.h"
@@ -63,13 +64,8 @@ void TForm1::rb_noneClick()
 
 void TForm1::FillCandidates()
 {
-    if (!NoEmptyCell()) {
-        for (int i = 0; i < 81; ++i) {
-            TPicNode *cell = sd991->cellAt(i);
-            if (cell->state == stCandidates && cell->value.isEmpty())
-                cell->value = sd991->CandidatesOf(cell->row, cell->col);
-        }
-    }
+    if (!NoEmptyCell())
+        boardlogic::fillCandidates(sd991->grid(), boardlogic::Open::Empty);
     if (AutoUpdateOn()) {
         for (int i = 0; i < 81; ++i) {
             TPicNode *cell = sd991->cellAt(i);
@@ -85,13 +81,8 @@ void TForm1::disnote1Click()
     if (rb_none->isChecked()) {
         sd991->ShowNone();
     } else if (rb_one->isChecked()) {
-        if (!NoEmptyCell()) {
-            for (int i = 0; i < 81; ++i) {
-                TPicNode *cell = sd991->cellAt(i);
-                if (cell->value.isEmpty())
-                    cell->value = sd991->CandidatesOf(cell->row, cell->col);
-            }
-        }
+        if (!NoEmptyCell())
+            boardlogic::fillCandidates(sd991->grid(), boardlogic::Open::Empty);
         const QString digit = QString::number(SelectedDigit());
         setPopupOnCells([&](TPicNode *cell) { return cell->value.contains(digit) && cell->state != stFixed; });
         sd991->ShowOnly(SelectedDigit());

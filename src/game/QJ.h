@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/Geometry.h"
+
 #include <QString>
 
 #include <array>
@@ -51,7 +53,7 @@ public:
     void SetGivens(const QString &givens);
 
 private:
-    static std::size_t index(int row, int col) { return static_cast<std::size_t>((row - 1) * 9 + (col - 1)); }
+    static std::size_t index(int row, int col) { return static_cast<std::size_t>(geometry::boardIndex(row, col)); }
     void swapNodes(int rowA, int colA, int rowB, int colB);
 
     std::array<TNode, 81> nodes;

@@ -1,11 +1,9 @@
 #include "game/UfrmExplain.h"
 
-#include "board/BoardLogic.h"
 #include "board/BoardPlaces.h"
 #include "board/Colors.h"
+#include "board/GameHost.h"
 #include "board/PICSD33.h"
-#include "game/QJ.h"
-#include "game/main.h"
 #include "periphery/Placement.h"
 #include "periphery/Seams.h"
 
@@ -16,7 +14,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextEdit>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -73,8 +70,9 @@ namespace {
 constexpr QSize kSize(236, 440);
 } // namespace
 
-TfrmExplain::TfrmExplain(TForm1 &form)
-    : QDialog(&form, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), form_(form)
+TfrmExplain::TfrmExplain(GameHost &host)
+    : QDialog(host.MainWindow(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), host_(host),
+      board_(*host.MainBoard())
 {
     setObjectName(QStringLiteral("frmExplain"));
     setWindowTitle(QStringLiteral("Next Step"));
@@ -98,8 +96,8 @@ TfrmExplain::TfrmExplain(TForm1 &form)
     CloseButton->setAutoDefault(false);
     seams::connectGuarded(ApplyButton, &QPushButton::clicked, this, [this] { ApplyClick(); });
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
-    // F4 explains again from here as well.
-    addAction(form.ExplainNextStep1);
+    // The player goes on choosing digits and modes from here.
+    host.ForwardKeys(this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -110,31 +108,19 @@ TfrmExplain::TfrmExplain(TForm1 &form)
     layout->addLayout(buttons);
     resize(kSize);
 
-    stepMarks_ = new TStepMarks(form.sd991);
+    stepMarks_ = new TStepMarks(&board_);
 
-    // Moves reach the board through many handlers; a cheap look at the
-    // placed digits catches them all. A failure stops it before its box.
-    follow_ = new QTimer(this);
-    follow_->setInterval(100);
-    connect(follow_, &QTimer::timeout, this, [this] { seams::guard([this] { Follow(); }, [this] { follow_->stop(); }); });
+    // Queued: the handler that changed the board has finished its refresh.
+    connect(&board_, &TPICSD33::changed, this, [this] { seams::guard([this] { Follow(); }); }, Qt::QueuedConnection);
 }
 
 nextstep::Position TfrmExplain::position()
 {
     nextstep::Position p;
-    const CellGrid &board = form_.sd991->grid();
-    p.placed = nextstep::placedDigits(board);
-    // The solution Show Solution uses: the stored one, else the solver's
-    // when the givens have exactly one.
-    const QString stored = form_.QJ1->GetSolution();
-    if (stored.size() == 81) {
-        p.solution = engine::parse(stored);
-    } else if (form_.puzzleOnBoard()) {
-        const engine::Grid givens = engine::parse(boardlogic::givensString(board));
-        if (!solved_ || solved_->first != givens)
-            solved_.emplace(givens, engine::uniqueSolution(givens));
-        p.solution = solved_->second;
-    }
+    p.placed = nextstep::placedDigits(board_.grid());
+    const QString solution = host_.KnownSolution();
+    if (solution.size() == 81)
+        p.solution = engine::parse(solution);
     return p;
 }
 
@@ -143,7 +129,7 @@ void TfrmExplain::explain()
     shownAt_ = position();
     shown_ = grader::explainNext(shownAt_.placed, shownAt_.solution ? &*shownAt_.solution : nullptr);
     memo1->setHtml(nextstep::explanationHtml(shown_));
-    ApplyButton->setEnabled(nextstep::placement(shown_).has_value() && form_.sd991->isEnabled());
+    ApplyButton->setEnabled(nextstep::placement(shown_).has_value() && board_.isEnabled());
     stepMarks_->setMarks(nextstep::marksOf(shown_));
 }
 
@@ -160,12 +146,13 @@ void TfrmExplain::ExplainClick()
 
 void TfrmExplain::placeBeside()
 {
-    const QRect main = form_.frameGeometry();
+    const QWidget &form = *host_.MainWindow();
+    const QRect main = form.frameGeometry();
     // Before it first shows, this window's decorations are not known yet:
     // the main window's stand in for them.
     const bool framed = frameGeometry() != geometry();
-    const QSize decoration = framed ? frameGeometry().size() - size() : main.size() - form_.size();
-    const QScreen *screen = form_.screen();
+    const QSize decoration = framed ? frameGeometry().size() - size() : main.size() - form.size();
+    const QScreen *screen = form.screen();
     // A window narrowed to fit a small screen gets its room back where
     // there is more.
     const QSize wanted = size().expandedTo(kSize);
@@ -194,16 +181,10 @@ void TfrmExplain::ApplyClick()
         return;
     }
     const std::optional<grader::CellDigit> p = nextstep::placement(shown_);
-    if (!p || !form_.sd991->isEnabled())
+    if (!p || !board_.isEnabled())
         return;
-    form_.PlaceDigit(form_.sd991->cellAt(p->cell), QString::number(p->digit));
+    host_.PlaceDigit(board_.cellAt(p->cell), QString::number(p->digit));
     explain();
-}
-
-void TfrmExplain::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    follow_->start();
 }
 
 void TfrmExplain::hideEvent(QHideEvent *event)
@@ -212,7 +193,6 @@ void TfrmExplain::hideEvent(QHideEvent *event)
     // Hidden with a minimised main window, the marks wait for its return.
     if (event->spontaneous())
         return;
-    follow_->stop();
     if (stepMarks_)
         stepMarks_->setMarks({});
 }

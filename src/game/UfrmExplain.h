@@ -5,12 +5,9 @@
 #include <QDialog>
 #include <QPointer>
 
-#include <optional>
-
+class GameHost;
 class QPushButton;
 class QTextEdit;
-class QTimer;
-class TForm1;
 class TPICSD33;
 
 // The frames of the cells a Next Step explanation points at, drawn over
@@ -38,18 +35,19 @@ private:
 // "Next Step": the next logical step from the main board in words, its
 // cells marked on the board, and Apply to make its placement. A small
 // window beside the main one, open while the player goes on playing: it
-// follows the board, explaining again whenever a digit or the puzzle
-// changes.
+// follows the board's changes, explaining again whenever a digit or the
+// puzzle changes.
 class TfrmExplain : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmExplain(TForm1 &form);
+    explicit TfrmExplain(GameHost &host);
 
     // F4: the board as it is now explained; a closed window opens beside
     // the main one first.
     void ExplainClick();
     // Explains again when the placed digits or the solution have changed
-    // since the last explanation. While the window is open it runs often.
+    // since the last explanation; runs after every change of the board
+    // while the window is open.
     void Follow();
     // Places the digit the explanation ends in as the player's own move.
     void ApplyClick();
@@ -62,7 +60,6 @@ public:
     QPushButton *CloseButton = nullptr;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
@@ -72,12 +69,9 @@ private:
     nextstep::Position position();
     void explain();
 
-    TForm1 &form_;
-    QTimer *follow_ = nullptr;
+    GameHost &host_;
+    TPICSD33 &board_;
     QPointer<TStepMarks> stepMarks_;
     nextstep::Position shownAt_;
     grader::Explanation shown_;
-    // The solver's answer for the givens of a puzzle without a stored
-    // solution, kept while the givens stay.
-    std::optional<std::pair<engine::Grid, std::optional<engine::Grid>>> solved_;
 };

@@ -27,7 +27,7 @@ Program::Program()
     windows_.Form1 = make(form1_, windows_);
     windows_.frmcheck = make(frmcheck_);
     GameHost &host = *form1_;
-    windows_.frm_new = make(frmNew_, host, windows_);
+    windows_.frm_new = make(frmNew_, host, windows_.frm_sol, windows_.frmImport);
     windows_.frmprint = make(frmprint_, host);
     // Reads "vorel.ini" and colours the main board.
     windows_.frmAppearance = make(frmAppearance_, *form1_->sd991, *form1_->AutoCheckNewVersion1);
@@ -37,7 +37,9 @@ Program::Program()
     windows_.frmcopy = make(frmcopy_, host);
     windows_.frmImport = make(frmImport_);
     windows_.Frmdas = make(frmdas_);
-    windows_.frmExplain = make(frmExplain_, *form1_);
+    windows_.frmExplain = make(frmExplain_, host);
+    // F4 explains again from the Next Step window as well.
+    frmExplain_->addAction(form1_->ExplainNextStep1);
 
     // The history samples and shows the main board.
     frmstep_->board = form1_->sd991->grid();

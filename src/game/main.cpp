@@ -4,6 +4,7 @@
 #include "exchange/Ufrm_new.h"
 #include "exchange/Ufrmcopy.h"
 #include "exchange/Ufrmprint.h"
+#include "board/BoardLogic.h"
 #include "game/DigitPad.h"
 #include "game/Windows.h"
 #include "game/Icons.h"
@@ -290,19 +291,19 @@ void TForm1::buildBoard(QWidget *client)
     sd991 = new TPICSD33(Panel1);
     place(sd991, "sd991");
     // The values this window stores for its board.
-    sd991->UNFoucsColor1 = clr::White;
-    sd991->UNFoucsColor2 = 16759739;
-    sd991->FoucsColor1 = 12043517;
-    sd991->FoucsColor2 = 14538713;
+    sd991->UNFoucsColor1 = builtin::Box1;
+    sd991->UNFoucsColor2 = builtin::Box2;
+    sd991->FoucsColor1 = builtin::Focus1;
+    sd991->FoucsColor2 = builtin::Focus2;
     sd991->FONTSize1 = 25;
     sd991->FONTSize2 = 25;
     sd991->FONTSize3 = 10;
-    sd991->FONTColor1 = clr::Black;
-    sd991->FONTColor2 = clr::Blue;
+    sd991->FONTColor1 = builtin::Fixed;
+    sd991->FONTColor2 = builtin::BigNumber;
     sd991->FONTColor3 = 3561082;
     sd991->nd = 0;
-    sd991->errorcolor = 254;
-    sd991->highcolor = 9813909;
+    sd991->errorcolor = builtin::Error;
+    sd991->highcolor = builtin::Highlight;
     sd991->autotranzt = true;
 }
 
@@ -385,18 +386,16 @@ void TForm1::buildToolBar2(QWidget *client)
         b->setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
-void TForm1::setHelp(QWidget *w, const QString &text)
-{
-    w->setProperty(kHelpProperty, text);
-    w->installEventFilter(this);
-}
+// The application-wide event filter reads these properties.
+void TForm1::setHelp(QWidget *w, const QString &text) { w->setProperty(kHelpProperty, text); }
 
 void TForm1::clearsHelp(QWidget *w)
 {
     w->setProperty(kClearsProperty, true);
     w->setMouseTracking(true);
-    w->installEventFilter(this);
 }
+
+void TForm1::ForwardKeys(QWidget *window) { keyWindows_.append(window); }
 
 const char *TForm1::NoneHelpText()
 {
@@ -512,11 +511,9 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         // Key preview: the window sees every key first, once, at the widget
-        // the key is delivered to.
-        // The Next Step window beside the board passes the window's keys on
-        // too, so the player can go on choosing digits there.
+        // the key is delivered to; so do the windows that forward theirs.
         auto *w = qobject_cast<QWidget *>(watched);
-        if (!w || (w->window() != this && w->window() != w_.frmExplain) || !w->window()->isActiveWindow())
+        if (!w || (w->window() != this && !keyWindows_.contains(w->window())) || !w->window()->isActiveWindow())
             break;
         QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : w->window();
         if (w != target)
@@ -628,11 +625,7 @@ void TForm1::ContinueClick() { Con1Click(); }
 void TForm1::CopyClick()
 {
     if (!NoEmptyCell())
-        for (int i = 0; i < 81; ++i) {
-            TPicNode *cell = sd991->cellAt(i);
-            if (cell->value.isEmpty())
-                cell->value = sd991->CandidatesOf(cell->row, cell->col);
-        }
+        boardlogic::fillCandidates(sd991->grid(), boardlogic::Open::Empty);
     w_.frmcopy->Prepare();
     w_.frmcopy->exec();
 }

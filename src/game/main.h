@@ -2,16 +2,18 @@
 
 #include "board/PICSD33.h"
 #include "board/TimeLabel.h"
-#include "exchange/GameHost.h"
+#include "board/GameHost.h"
 #include "periphery/MakerSite.h"
 
 #include <QMainWindow>
+#include <QList>
 #include <QPointer>
 #include <QString>
 
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 
 class DigitPad;
 class QAction;
@@ -106,7 +108,7 @@ public:
     void BuildCandidateMenu(const QString &list);
     // The player's entry of digit as the big number of cell: the left click
     // on a candidate mark, and Apply of the Next Step window.
-    void PlaceDigit(TPicNode *cell, const QString &digit);
+    void PlaceDigit(TPicNode *cell, const QString &digit) override;
 
     // Feedback after every change.
     int SelectedDigit() const;
@@ -120,9 +122,12 @@ public:
     void HighlightDigit();
     void Finish();
 
-    // The exchange dialogs' view of this window.
+    // The view of this window the dialogs and companions beside it get.
     TPICSD33 *MainBoard() const override { return sd991; }
+    QWidget *MainWindow() override { return this; }
     void PlayPuzzle(const TPICSD33 &source, const QString &solution) override;
+    QString KnownSolution() override;
+    void ForwardKeys(QWidget *window) override;
 
     // Putting a puzzle on the board.
     void ClearGame();
@@ -148,8 +153,7 @@ public:
     // The cell the popup menu is open over.
     TPicNode *popupCell() const { return popupCell_; }
 
-    // True while a puzzle is on the board (dealt, continued or imported).
-    bool puzzleOnBoard() const { return puzzleOnBoard_; }
+    bool puzzleOnBoard() const override { return puzzleOnBoard_; }
     // The single-line border goes to the cell or mark under the pointer,
     // or nowhere when the board is disabled or the pointer is elsewhere.
     void syncPointerBorder();
@@ -203,6 +207,15 @@ private:
 
     void setPointerBorder(Tmousepanel *panel);
 
+    // The solver's verdict on the givens on the board, kept while they
+    // stay: Show Solution and the known solution share it.
+    struct GivensVerdict {
+        QString givens;
+        int verdict = 1;
+        QString first, second;
+    };
+    const GivensVerdict &givensVerdict();
+
     bool closed_ = false;
     bool centred_ = false;
     bool puzzleOnBoard_ = false;
@@ -211,5 +224,7 @@ private:
     bool gamePutThisRun_ = false;
     QPointer<Tmousepanel> bordered_;
     TPicNode *popupCell_ = nullptr;
+    QList<QPointer<QWidget>> keyWindows_;
+    std::optional<GivensVerdict> verdict_;
     const Windows &w_;
 };
