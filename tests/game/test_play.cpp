@@ -43,25 +43,13 @@ class TestPlay : public QObject {
 
     // The solved grid with the listed cells open (empty list) and the game
     // running as after a deal: mode None, digit 1 down.
+    // The solution with the open cells blank, dealt without it.
     void position(const QList<QPair<int, int>> &open)
     {
-        for (int i = 0; i < 81; ++i) {
-            TPicNode *c = form->sd991->cellAt(i);
-            c->state = stFixed;
-            c->value = QString(QChar::fromLatin1(kSolution[i]));
-            c->errflag = false;
-        }
-        for (const auto &rc : open) {
-            cell(rc.first, rc.second)->state = stCandidates;
-            cell(rc.first, rc.second)->value = form->sd991->CandidatesOf(rc.first, rc.second);
-        }
-        form->sd991->setEnabled(true);
-        form->rb_none->setChecked(true);
-        form->digitPad->setDown(1);
-        form->SetDigitButtons(1);
-        form->UpdateDigitBars();
-        form->sd991->ShowNone();
-        form->TimeLabel1->setTimerenabled(true);
+        QString givens = QString::fromLatin1(kSolution);
+        for (const auto &rc : open)
+            givens[(rc.first - 1) * 9 + rc.second - 1] = '0';
+        game->deal(false, givens);
     }
 
     void click(QWidget *w, Qt::MouseButton b) { QTest::mouseClick(w, b, {}, QPoint(w->width() / 2, w->height() / 2)); }

@@ -3,25 +3,18 @@
 // The program's windows as the program entry builds them, in a private
 // program directory, with scripted seams: the one way tests and benchmarks
 // get a main window.
-#include "game/DigitPad.h"
-#include "game/QJ.h"
+#include "exchange/ImportReader.h"
 #include "game/Windows.h"
 #include "game/main.h"
 #include "records/Ufrmstep.h"
 #include "support/FakeSeams.h"
+#include "support/Puzzles.h"
 
-#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <memory>
 
 namespace fixture {
-
-// A puzzle with one solution, as givens ('0' open) and solution.
-inline const char *const kGivens =
-    "800000000003600000070090200050007000000045700000100030001000068008500010090000400";
-inline const char *const kSolution =
-    "812753649943682175675491283154237896369845721287169534521974368438526917796318452";
 
 struct Game {
     QTemporaryDir dir;
@@ -64,21 +57,13 @@ struct Game {
     }
 
     // The known puzzle (or other givens of its solution) on the board as an
-    // import puts it: givens, solution (when withSolution), candidates,
-    // history and clock started.
+    // import puts it: read by the import reader, then played with its
+    // solution (when withSolution), candidates, history and clock started.
     void deal(bool withSolution = true, const QString &givens = QString::fromLatin1(kGivens))
     {
-        form->ClearGame();
-        form->QJ1->SetGivens(givens);
-        if (withSolution)
-            form->QJ1->SetSolution(QString::fromLatin1(kSolution));
-        form->LoadPuzzle(true);
-        form->rb_none->setChecked(true);
-        form->digitPad->setDown(1);
-        form->UpdateDigitBars();
-        form->ResetSteps();
-        form->TimeLabel1->setTimerenabled(true);
-        form->TimeLabel1->setMS(0);
+        TPICSD33 source;
+        importreader::readImport(givens).applyTo(source.grid());
+        form->PlayPuzzle(source, withSolution ? QString::fromLatin1(kSolution) : QString());
     }
 
     TPicNode *cell(int r, int c) const { return form->sd991->Cell(r, c); }
