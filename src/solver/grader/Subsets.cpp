@@ -1,30 +1,10 @@
 #include "solver/grader/Board.h"
+#include "solver/grader/Combinations.h"
 #include "solver/grader/Techniques.h"
 
 namespace grader {
 
 namespace {
-
-// Calls f on every k-element combination of items[0..n), as an index list;
-// stops early when f returns true.
-template <class F> bool combinations(int n, int k, F f)
-{
-    int idx[4] = {0, 1, 2, 3};
-    if (k > n)
-        return false;
-    while (true) {
-        if (f(idx))
-            return true;
-        int i = k - 1;
-        while (i >= 0 && idx[i] == n - k + i)
-            --i;
-        if (i < 0)
-            return false;
-        ++idx[i];
-        for (int j = i + 1; j < k; ++j)
-            idx[j] = idx[j - 1] + 1;
-    }
-}
 
 // k open cells of a unit holding only k digits between them: those digits
 // leave the unit's other cells.
