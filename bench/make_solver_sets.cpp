@@ -4,13 +4,15 @@
 //                     hardest of them made harder by moving givens
 //   gen95_refute.txt  95 of those with one given changed so that there is
 //                     no solution, picked where proving that costs most
-// "Hard" is the number of guesses a plain backtracking counter (naked and
-// hidden singles, fewest candidates first) needs to count to two, or to
-// exhaust the tree when there is no solution. That measure belongs to no
-// solver under test, so the sets do not favour the engine.
+// "Hard" is the number of guesses the test oracle's plain backtracking
+// counter (SolverChecks.h; naked and hidden singles, fewest candidates
+// first) needs to count to two, or to exhaust the tree when there is no
+// solution. That measure belongs to no solver under test, so the sets do
+// not favour the engine.
 //
 // Usage: make_solver_sets <output directory> [candidates [climb steps]]
 #include "PuzzleMaker.h"
+#include "SolverChecks.h"
 #include "solver/Engine.h"
 
 #include <QFile>
@@ -26,120 +28,13 @@
 
 namespace {
 
-bool peers(int a, int b)
+// Guesses the plain counter with singles needs to count to limit.
+long guessesToCount(const engine::Grid &puzzle, int limit)
 {
-    return a != b && (a / 9 == b / 9 || a % 9 == b % 9 || (a / 27 == b / 27 && (a % 9) / 3 == (b % 9) / 3));
+    solverchecks::Counter counter(puzzle);
+    counter.count(limit, true);
+    return counter.guesses();
 }
-
-// Plain counter: naked and hidden singles, then a guess on the cell with
-// the fewest candidates.
-struct Plain {
-    std::array<std::array<int, 20>, 81> peer{};
-    std::array<std::array<int, 9>, 27> unit{};
-    long guesses = 0;
-
-    Plain()
-    {
-        for (int a = 0; a < 81; ++a) {
-            int n = 0;
-            for (int b = 0; b < 81; ++b)
-                if (peers(a, b))
-                    peer[static_cast<size_t>(a)][static_cast<size_t>(n++)] = b;
-        }
-        for (int i = 0; i < 9; ++i)
-            for (int j = 0; j < 9; ++j) {
-                unit[static_cast<size_t>(i)][static_cast<size_t>(j)] = i * 9 + j;
-                unit[static_cast<size_t>(9 + i)][static_cast<size_t>(j)] = j * 9 + i;
-                unit[static_cast<size_t>(18 + i)][static_cast<size_t>(j)] = ((i / 3) * 3 + j / 3) * 9 + (i % 3) * 3 + j % 3;
-            }
-    }
-
-    // Solutions up to limit; guesses counts every branch tried.
-    int count(const engine::Grid &g, int limit)
-    {
-        guesses = 0;
-        int found = 0;
-        run(g, limit, found);
-        return found;
-    }
-
-    // Fills singles; false on a contradiction.
-    bool settle(engine::Grid &g) const
-    {
-        for (bool again = true; again;) {
-            again = false;
-            for (int i = 0; i < 81; ++i) {
-                if (g[static_cast<size_t>(i)])
-                    continue;
-                const unsigned o = options(g, i);
-                if (!o)
-                    return false;
-                if (!(o & (o - 1))) {
-                    g[static_cast<size_t>(i)] = static_cast<std::uint8_t>(__builtin_ctz(o));
-                    again = true;
-                }
-            }
-            for (const auto &u : unit)
-                for (int d = 1; d <= 9; ++d) {
-                    int where = -1, places = 0;
-                    for (int i : u) {
-                        if (g[static_cast<size_t>(i)] == d) {
-                            places = -1;
-                            break;
-                        }
-                        if (!g[static_cast<size_t>(i)] && (options(g, i) >> d & 1u)) {
-                            where = i;
-                            ++places;
-                        }
-                    }
-                    if (places == 0)
-                        return false;
-                    if (places == 1) {
-                        g[static_cast<size_t>(where)] = static_cast<std::uint8_t>(d);
-                        again = true;
-                    }
-                }
-        }
-        return true;
-    }
-
-    unsigned options(const engine::Grid &g, int i) const
-    {
-        unsigned used = 0;
-        for (int p : peer[static_cast<size_t>(i)])
-            used |= 1u << g[static_cast<size_t>(p)];
-        return ~used & 0x3FEu;
-    }
-
-    void run(engine::Grid g, int limit, int &found)
-    {
-        if (!settle(g) || !engine::consistent(g))
-            return;
-        int best = -1, fewest = 10;
-        unsigned bestOptions = 0;
-        for (int i = 0; i < 81 && fewest > 2; ++i) {
-            if (g[static_cast<size_t>(i)])
-                continue;
-            const unsigned o = options(g, i);
-            const int n = __builtin_popcount(o);
-            if (n < fewest) {
-                best = i;
-                fewest = n;
-                bestOptions = o;
-            }
-        }
-        if (best < 0) {
-            ++found;
-            return;
-        }
-        for (int d = 1; d <= 9 && found < limit; ++d)
-            if (bestOptions & (1u << d)) {
-                ++guesses;
-                g[static_cast<size_t>(best)] = static_cast<std::uint8_t>(d);
-                run(g, limit, found);
-            }
-    }
-};
 
 struct Scored {
     long guesses;
@@ -186,7 +81,6 @@ int main(int argc, char **argv)
     const int candidates = argc > 2 ? std::max(100, std::atoi(argv[2])) : 5000;
     const int climbed = 120, climbSteps = argc > 3 ? std::atoi(argv[3]) : 20000;
     std::mt19937 rng(95);
-    Plain naive;
 
     // Minimal puzzles: remove cells in a random order while one solution
     // remains.
@@ -202,8 +96,7 @@ int main(int argc, char **argv)
             if (engine::count(p, 2) != 1)
                 p[static_cast<size_t>(i)] = keep;
         }
-        naive.count(p, 2);
-        hard.push_back({naive.guesses, k, p});
+        hard.push_back({guessesToCount(p, 2), k, p});
     }
     rank(hard);
 
@@ -222,9 +115,9 @@ int main(int argc, char **argv)
             q[static_cast<size_t>(to)] = solution[static_cast<size_t>(to)];
             if (engine::count(q, 2) != 1)
                 continue;
-            naive.count(q, 2);
-            if (naive.guesses >= cur.guesses)
-                cur = {naive.guesses, cur.index, q};
+            const long guesses = guessesToCount(q, 2);
+            if (guesses >= cur.guesses)
+                cur = {guesses, cur.index, q};
         }
     }
     rank(hard);
@@ -243,9 +136,9 @@ int main(int argc, char **argv)
                 q[static_cast<size_t>(i)] = static_cast<std::uint8_t>(d);
                 if (d == p[static_cast<size_t>(i)] || !engine::consistent(q) || engine::count(q, 1) != 0)
                     continue;
-                naive.count(q, 1);
-                if (naive.guesses > best.guesses)
-                    best = {naive.guesses, hard[k].index, q};
+                const long guesses = guessesToCount(q, 1);
+                if (guesses > best.guesses)
+                    best = {guesses, hard[k].index, q};
             }
         }
         if (best.guesses >= 0)

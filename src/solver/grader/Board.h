@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 namespace grader {
 
@@ -39,20 +38,8 @@ inline bool sees(int a, int b) { return a != b && tables().peerSet[static_cast<s
 // Cells that see every cell of the set (the set's own cells excluded).
 CellSet commonPeers(const CellSet &cells);
 
-// What a technique used, filled in by its successful application when a
-// Board carries one (the explanation); the grader leaves it unset.
-struct Trace {
-    struct Node {
-        int digit = 0;
-        CellSet cells;
-    };
-    int kind = 0;            // which form of the technique applied
-    std::vector<int> cells;  // the pattern, in the order its description uses
-    std::vector<int> others; // a second group of cells (a second colour)
-    std::vector<int> units;  // units 0..26 the pattern lives in
-    std::vector<int> digits; // the digits the pattern is about
-    std::vector<Node> chain; // a chain's nodes from start to end
-};
+// What a technique used, by role (Trace.h).
+struct Trace;
 
 // A position under logical solving: placed values and the candidates of
 // every open cell.

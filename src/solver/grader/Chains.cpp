@@ -1,9 +1,12 @@
 #include "solver/grader/Board.h"
 #include "solver/grader/CandidateSet.h"
 #include "solver/grader/Techniques.h"
+#include "solver/grader/Trace.h"
+#include "solver/grader/Wording.h"
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 #include <vector>
 
 // Alternating inference chains. A chain starts at a node assumed false
@@ -210,6 +213,13 @@ std::vector<int> chainPath(const Graph &g, int start, int end)
 // puzzles that need one are beyond the ladder.
 constexpr int kMaxLinks = 15;
 
+// "the 5 in row 1, column 2", or for a group "the 5 in row 1, column 2 or
+// row 1, column 3".
+QString node(const ChainTrace::Node &n)
+{
+    return QStringLiteral("the %1 in %2").arg(n.digit).arg(words::cells(n.cells, "or"));
+}
+
 bool chain(Board &b, unsigned links, int &extra)
 {
     const Graph g = build(b, links);
@@ -222,11 +232,12 @@ bool chain(Board &b, unsigned links, int &extra)
             best.strike.forEach([&](int cell, int d) { b.remove(cell, d); });
             extra = best.length;
             if (b.trace) {
-                *b.trace = {best.length, {}, {}, {}, {}, {}};
+                ChainTrace t{.links = best.length};
                 for (int v : chainPath(g, best.start, best.end)) {
                     const Node &node = g.nodes[static_cast<std::size_t>(v)];
-                    b.trace->chain.push_back({node.digit, node.cells});
+                    t.nodes.push_back({.digit = node.digit, .cells = node.cells});
                 }
+                *b.trace = std::move(t);
             }
             return true;
         }
@@ -242,6 +253,31 @@ bool alternatingChain(Board &b, int &extra) { return chain(b, UnitStrong | CellS
 bool groupedChain(Board &b, int &extra)
 {
     return chain(b, UnitStrong | CellStrong | UnitWeak | CellWeak | Groups, extra);
+}
+
+Description describeChain(const Trace &trace, const Board &, const QString &remove)
+{
+    const auto &t = std::get<ChainTrace>(trace);
+    if (t.nodes.empty())
+        return {};
+    std::vector<int> through;
+    for (const ChainTrace::Node &n : t.nodes)
+        n.cells.forEach([&](int x) {
+            if (std::find(through.begin(), through.end(), x) == through.end())
+                through.push_back(x);
+        });
+    const ChainTrace::Node &first = t.nodes.front(), &last = t.nodes.back();
+    if (first.digit == last.digit && first.cells == last.cells) // a loop back to its start
+        return {QStringLiteral("A chain of %1 links through %2 shows that %3 is true, so no candidate that "
+                               "conflicts with it can be. %4")
+                    .arg(t.links)
+                    .arg(words::cells(through), node(first), remove),
+                through};
+    return {QStringLiteral("A chain of %1 links through %2 shows that %3 or %4 is true, so no candidate that "
+                           "conflicts with both can be. %5")
+                .arg(t.links)
+                .arg(words::cells(through), node(first), node(last), remove),
+            through};
 }
 
 } // namespace grader

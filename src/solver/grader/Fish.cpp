@@ -1,5 +1,10 @@
 #include "solver/grader/Board.h"
+#include "solver/grader/Combinations.h"
 #include "solver/grader/Techniques.h"
+#include "solver/grader/Trace.h"
+#include "solver/grader/Wording.h"
+
+#include <utility>
 
 namespace grader {
 
@@ -22,49 +27,36 @@ bool fishOn(Board &b, int d, int k, bool byColumn)
         if (count >= 2 && count <= k)
             lines[n++] = line;
     }
-    if (n < k)
-        return false;
-    int idx[4] = {0, 1, 2, 3};
-    while (true) {
+    return combinations(n, k, [&](const int *idx) {
         unsigned cover = 0, base = 0;
         for (int i = 0; i < k; ++i) {
             cover |= where[lines[idx[i]]];
             base |= 1u << lines[idx[i]];
         }
-        if (std::popcount(cover) == k) {
-            bool changed = false;
-            for (int line = 0; line < 9; ++line) {
-                if (base >> line & 1)
-                    continue;
-                for (int i = 0; i < 9; ++i)
-                    if (cover >> i & 1)
-                        changed |= b.remove(byColumn ? i * 9 + line : line * 9 + i, d);
-            }
-            if (changed) {
-                if (b.trace) {
-                    // Base lines first, then the cover lines.
-                    *b.trace = {byColumn ? 1 : 0, {}, {}, {}, {d}, {}};
-                    for (int i = 0; i < k; ++i)
-                        b.trace->units.push_back(lines[idx[i]] + (byColumn ? 9 : 0));
-                    for (int i = 0; i < 9; ++i)
-                        if (cover >> i & 1)
-                            b.trace->units.push_back(i + (byColumn ? 0 : 9));
-                    for (int cell = 0; cell < 81; ++cell)
-                        if (b.has(cell, d) && (base >> (byColumn ? colOf(cell) : rowOf(cell)) & 1))
-                            b.trace->cells.push_back(cell);
-                }
-                return true;
-            }
-        }
-        int i = k - 1;
-        while (i >= 0 && idx[i] == n - k + i)
-            --i;
-        if (i < 0)
+        if (std::popcount(cover) != k)
             return false;
-        ++idx[i];
-        for (int j = i + 1; j < k; ++j)
-            idx[j] = idx[j - 1] + 1;
-    }
+        bool changed = false;
+        for (int line = 0; line < 9; ++line) {
+            if (base >> line & 1)
+                continue;
+            for (int i = 0; i < 9; ++i)
+                if (cover >> i & 1)
+                    changed |= b.remove(byColumn ? i * 9 + line : line * 9 + i, d);
+        }
+        if (changed && b.trace) {
+            FishTrace t{.digit = d};
+            for (int i = 0; i < k; ++i)
+                t.base.push_back(lines[idx[i]] + (byColumn ? 9 : 0));
+            for (int i = 0; i < 9; ++i)
+                if (cover >> i & 1)
+                    t.cover.push_back(i + (byColumn ? 0 : 9));
+            for (int cell = 0; cell < 81; ++cell)
+                if (b.has(cell, d) && (base >> (byColumn ? colOf(cell) : rowOf(cell)) & 1))
+                    t.cells.push_back(cell);
+            *b.trace = std::move(t);
+        }
+        return changed;
+    });
 }
 
 bool fish(Board &b, int k)
@@ -80,5 +72,16 @@ bool fish(Board &b, int k)
 bool xWing(Board &b, int &) { return fish(b, 2); }
 bool swordfish(Board &b, int &) { return fish(b, 3); }
 bool jellyfish(Board &b, int &) { return fish(b, 4); }
+
+Description describeFish(const Trace &trace, const Board &, const QString &remove)
+{
+    const auto &t = std::get<FishTrace>(trace);
+    return {QStringLiteral("In %1, the %2 can only go in %3, at %4, so %3 get their %2s in these %5. %6")
+                .arg(words::units(t.base))
+                .arg(t.digit)
+                .arg(words::units(t.cover), words::cells(t.cells),
+                     QLatin1String(t.base.front() >= 9 ? "columns" : "rows"), remove),
+            t.cells};
+}
 
 } // namespace grader

@@ -1,5 +1,9 @@
 #include "solver/grader/Board.h"
 #include "solver/grader/Techniques.h"
+#include "solver/grader/Trace.h"
+#include "solver/grader/Wording.h"
+
+#include <utility>
 
 namespace grader {
 
@@ -20,8 +24,9 @@ bool lockIn(Board &b, int from, int firstTarget, const CellSet &withD, int d)
         if (!b.removeFrom((withD & target) - t.unitSet[static_cast<std::size_t>(from)], d))
             return false;
         if (b.trace) {
-            *b.trace = {0, {}, {}, {from, u}, {d}, {}};
-            inUnit.forEach([&](int c) { b.trace->cells.push_back(c); });
+            LockedTrace locked{.digit = d, .unit = from, .cleared = u};
+            inUnit.forEach([&](int c) { locked.cells.push_back(c); });
+            *b.trace = std::move(locked);
         }
         return true;
     }
@@ -52,6 +57,17 @@ bool claiming(Board &b, int &)
                 return true;
     }
     return false;
+}
+
+Description describeLocked(const Trace &trace, const Board &, const QString &remove)
+{
+    const auto &t = std::get<LockedTrace>(trace);
+    return {QStringLiteral("In %1, the %2 can only go in %3, %4 in %5, so no other cell of %5 can hold %2. %6")
+                .arg(words::unit(t.unit))
+                .arg(t.digit)
+                .arg(words::cells(t.cells, "or"), QLatin1String(t.cells.size() == 2 ? "both" : "all"),
+                     words::unit(t.cleared), remove),
+            t.cells};
 }
 
 } // namespace grader

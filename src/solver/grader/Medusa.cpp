@@ -1,6 +1,8 @@
 #include "solver/grader/Board.h"
 #include "solver/grader/CandidateSet.h"
 #include "solver/grader/Techniques.h"
+#include "solver/grader/Trace.h"
+#include "solver/grader/Wording.h"
 
 #include <array>
 #include <vector>
@@ -26,15 +28,6 @@ bool falsify(Board &b, const Cluster &k, int colour)
     for (int d = 1; d <= 9; ++d)
         any |= b.removeFrom(k.cells[colour][static_cast<std::size_t>(d)], d);
     return any;
-}
-
-// The cells of each colour; kind 0: the first colour is false, 1: what
-// sees both colours is.
-void traceColours(Trace &t, int kind, const CellSet &first, const CellSet &second)
-{
-    t = {kind, {}, {}, {}, {}, {}};
-    first.forEach([&](int c) { t.cells.push_back(c); });
-    second.forEach([&](int c) { t.others.push_back(c); });
 }
 
 bool examine(Board &b, const Cluster &k, const std::array<CellSet, 10> &with)
@@ -73,7 +66,7 @@ bool examine(Board &b, const Cluster &k, const std::array<CellSet, 10> &with)
         }
         if (contradiction && falsify(b, k, x)) {
             if (b.trace)
-                traceColours(*b.trace, 0, anyColour[x], anyColour[1 - x]);
+                *b.trace = ColourTrace{.firstFalse = true, .first = anyColour[x], .second = anyColour[1 - x]};
             return true;
         }
     }
@@ -90,7 +83,7 @@ bool examine(Board &b, const Cluster &k, const std::array<CellSet, 10> &with)
         changed |= b.removeFrom(uncoloured & anyColour[0] & anyColour[1], d);
     }
     if (changed && b.trace)
-        traceColours(*b.trace, 1, anyColour[0], anyColour[1]);
+        *b.trace = ColourTrace{.first = anyColour[0], .second = anyColour[1]};
     return changed;
 }
 
@@ -143,6 +136,23 @@ bool medusa3D(Board &b, int &)
             return true;
     }
     return false;
+}
+
+Description describeMedusa(const Trace &trace, const Board &, const QString &remove)
+{
+    const auto &t = std::get<ColourTrace>(trace);
+    const CellSet all = t.first | t.second;
+    Description out{
+        QStringLiteral("Colouring the candidates of %1 along strong links (two places in a unit, two "
+                       "candidates in a cell) gives two colours, one of them all true; %2. %3")
+            .arg(all.count() <= 6 ? words::cells(all) : QStringLiteral("%1 cells").arg(all.count()),
+                 t.firstFalse ? QStringLiteral("the first colour breaks a rule of Sudoku, so its candidates are false")
+                              : QStringLiteral("a candidate that sees both colours, shares a cell with one and sees "
+                                               "the other, or shares a cell with both, is false"),
+                 remove),
+        {}};
+    all.forEach([&](int c) { out.pattern.push_back(c); });
+    return out;
 }
 
 } // namespace grader

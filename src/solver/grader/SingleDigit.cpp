@@ -1,5 +1,7 @@
 #include "solver/grader/Board.h"
 #include "solver/grader/Techniques.h"
+#include "solver/grader/Trace.h"
+#include "solver/grader/Wording.h"
 
 #include <vector>
 
@@ -50,7 +52,10 @@ bool turbot(Board &b, bool kite)
                         if (!strikeBetween(b, withD, d, pb, qb))
                             continue;
                         if (b.trace)
-                            *b.trace = {0, {pa, pb, qa, qb}, {}, {rowOf(pa), 9 + colOf(qa), 18 + boxOf(pa)}, {d}, {}};
+                            *b.trace = TurbotTrace{.digit = d,
+                                                   .first = {.unit = rowOf(pa), .near = pa, .far = pb},
+                                                   .second = {.unit = 9 + colOf(qa), .near = qa, .far = qb},
+                                                   .joint = 18 + boxOf(pa)};
                         return true;
                     }
             continue;
@@ -70,24 +75,17 @@ bool turbot(Board &b, bool kite)
                             continue;
                         if (!strikeBetween(b, withD, d, pb, qb))
                             continue;
-                        if (b.trace) {
-                            const int lineP = orient ? 9 + colOf(pa) : rowOf(pa);
-                            const int lineQ = orient ? 9 + colOf(qa) : rowOf(qa);
-                            const int shared = orient ? rowOf(pa) : 9 + colOf(pa);
-                            *b.trace = {0, {pa, pb, qa, qb}, {}, {lineP, lineQ, shared}, {d}, {}};
-                        }
+                        if (b.trace)
+                            *b.trace = TurbotTrace{
+                                .digit = d,
+                                .first = {.unit = orient ? 9 + colOf(pa) : rowOf(pa), .near = pa, .far = pb},
+                                .second = {.unit = orient ? 9 + colOf(qa) : rowOf(qa), .near = qa, .far = qb},
+                                .joint = orient ? rowOf(pa) : 9 + colOf(pa)};
                         return true;
                     }
         }
     }
     return false;
-}
-
-void traceColours(Trace &t, int kind, int d, const CellSet &first, const CellSet &second)
-{
-    t = {kind, {}, {}, {}, {d}, {}};
-    first.forEach([&](int c) { t.cells.push_back(c); });
-    second.forEach([&](int c) { t.others.push_back(c); });
 }
 
 } // namespace
@@ -139,7 +137,8 @@ bool simpleColouring(Board &b, int &)
                 colour[x].forEach([&](int c) { wrap |= !(t.peerSet[static_cast<std::size_t>(c)] & colour[x]).empty(); });
                 if (wrap && b.removeFrom(colour[x], d)) {
                     if (b.trace)
-                        traceColours(*b.trace, 0, d, colour[x], colour[1 - x]);
+                        *b.trace =
+                            ColourTrace{.digit = d, .firstFalse = true, .first = colour[x], .second = colour[1 - x]};
                     return true;
                 }
             }
@@ -148,12 +147,39 @@ bool simpleColouring(Board &b, int &)
                 colour[x].forEach([&](int c) { seen[x] |= t.peerSet[static_cast<std::size_t>(c)]; });
             if (b.removeFrom((seen[0] & seen[1] & withD) - colour[0] - colour[1], d)) {
                 if (b.trace)
-                    traceColours(*b.trace, 1, d, colour[0], colour[1]);
+                    *b.trace = ColourTrace{.digit = d, .first = colour[0], .second = colour[1]};
                 return true;
             }
         }
     }
     return false;
+}
+
+Description describeTurbot(const Trace &trace, const Board &, const QString &remove)
+{
+    const auto &t = std::get<TurbotTrace>(trace);
+    return {QStringLiteral("In %1 the %2 can only go in %3 or %4, and in %5 only in %6 or %7; as %3 and %6 "
+                           "share %8, %4 or %7 holds the %2, so no cell that sees both can. %9")
+                .arg(words::unit(t.first.unit))
+                .arg(t.digit)
+                .arg(cellName(t.first.near), cellName(t.first.far), words::unit(t.second.unit),
+                     cellName(t.second.near), cellName(t.second.far), words::unit(t.joint), remove),
+            {t.first.near, t.first.far, t.second.near, t.second.far}};
+}
+
+Description describeColouring(const Trace &trace, const Board &, const QString &remove)
+{
+    const auto &t = std::get<ColourTrace>(trace);
+    const QString rule = t.firstFalse
+                             ? QStringLiteral("two cells of the first colour share a unit, so that colour holds no %1")
+                             : QStringLiteral("a cell that sees both colours cannot hold %1");
+    Description out{QStringLiteral("Following the %1 through the units where it has only two places colours %2 "
+                                   "against %3, and one colour holds all the %1s; %4. %5")
+                        .arg(t.digit)
+                        .arg(words::cells(t.first), words::cells(t.second), rule.arg(t.digit), remove),
+                    {}};
+    (t.first | t.second).forEach([&](int c) { out.pattern.push_back(c); });
+    return out;
 }
 
 } // namespace grader

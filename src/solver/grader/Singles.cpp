@@ -1,5 +1,7 @@
 #include "solver/grader/Board.h"
 #include "solver/grader/Techniques.h"
+#include "solver/grader/Trace.h"
+#include "solver/grader/Wording.h"
 
 namespace grader {
 
@@ -23,7 +25,7 @@ bool hiddenSingle(Board &b, int &)
         for (std::uint8_t c : cells)
             if (b.has(c, d)) {
                 if (b.trace)
-                    *b.trace = {0, {c}, {}, {u}, {d}, {}};
+                    *b.trace = SingleTrace{.cell = c, .digit = d, .unit = u};
                 b.place(c, d);
                 return true;
             }
@@ -38,12 +40,59 @@ bool nakedSingle(Board &b, int &)
         const Mask m = b.cand[static_cast<std::size_t>(c)];
         if (m && !(m & (m - 1))) {
             if (b.trace)
-                *b.trace = {0, {c}, {}, {}, {lowestDigit(m)}, {}};
+                *b.trace = SingleTrace{.cell = c, .digit = lowestDigit(m)};
             b.place(c, lowestDigit(m));
             return true;
         }
     }
     return false;
+}
+
+// The placed digits that rule out the other places are framed too: they
+// show at a glance why only one place is left.
+Description describeHiddenSingle(const Trace &trace, const Board &before, const QString &)
+{
+    const auto &s = std::get<SingleTrace>(trace);
+    Description out{QStringLiteral("In %1, the %2 can only go in %3. Place %2 there.")
+                        .arg(words::unit(s.unit))
+                        .arg(s.digit)
+                        .arg(cellName(s.cell)),
+                    {s.cell}};
+    // Every such digit that sees an open cell of the unit.
+    for (std::uint8_t x : tables().unitCells[static_cast<std::size_t>(s.unit)]) {
+        if (x == s.cell || before.value[x])
+            continue;
+        tables().peerSet[x].forEach([&](int p) {
+            if (before.value[static_cast<std::size_t>(p)] == s.digit)
+                out.pattern.push_back(p);
+        });
+    }
+    return out;
+}
+
+Description describeNakedSingle(const Trace &trace, const Board &before, const QString &)
+{
+    const auto &s = std::get<SingleTrace>(trace);
+    Description out{{}, {s.cell}};
+    // One placed peer for each other digit.
+    Mask seen = 0, shown = bit(s.digit);
+    tables().peerSet[static_cast<std::size_t>(s.cell)].forEach([&](int p) {
+        const int v = before.value[static_cast<std::size_t>(p)];
+        if (!v)
+            return;
+        seen |= bit(v);
+        if (!(shown & bit(v))) {
+            shown = static_cast<Mask>(shown | bit(v));
+            out.pattern.push_back(p);
+        }
+    });
+    const bool byDigits = (seen | bit(s.digit)) == 0x1FF;
+    out.text = QStringLiteral("%1 can only hold %2: every other digit is %3. Place %2 there.")
+                   .arg(words::capitalised(cellName(s.cell)))
+                   .arg(s.digit)
+                   .arg(byDigits ? QStringLiteral("already in its row, column or box")
+                                 : QStringLiteral("in its row, column or box or ruled out by the steps before"));
+    return out;
 }
 
 } // namespace grader

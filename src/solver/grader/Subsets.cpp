@@ -1,30 +1,14 @@
 #include "solver/grader/Board.h"
+#include "solver/grader/Combinations.h"
 #include "solver/grader/Techniques.h"
+#include "solver/grader/Trace.h"
+#include "solver/grader/Wording.h"
+
+#include <utility>
 
 namespace grader {
 
 namespace {
-
-// Calls f on every k-element combination of items[0..n), as an index list;
-// stops early when f returns true.
-template <class F> bool combinations(int n, int k, F f)
-{
-    int idx[4] = {0, 1, 2, 3};
-    if (k > n)
-        return false;
-    while (true) {
-        if (f(idx))
-            return true;
-        int i = k - 1;
-        while (i >= 0 && idx[i] == n - k + i)
-            --i;
-        if (i < 0)
-            return false;
-        ++idx[i];
-        for (int j = i + 1; j < k; ++j)
-            idx[j] = idx[j - 1] + 1;
-    }
-}
 
 // k open cells of a unit holding only k digits between them: those digits
 // leave the unit's other cells.
@@ -54,10 +38,11 @@ bool naked(Board &b, int k)
                 }
             }
             if (changed && b.trace) {
-                *b.trace = {0, {}, {}, {static_cast<int>(&unit - &tables().unitCells[0])}, {}, {}};
+                SubsetTrace t{.unit = static_cast<int>(&unit - &tables().unitCells[0])};
                 for (int i = 0; i < k; ++i)
-                    b.trace->cells.push_back(cells[idx[i]]);
-                forEachDigit(all, [&](int d) { b.trace->digits.push_back(d); });
+                    t.cells.push_back(cells[idx[i]]);
+                forEachDigit(all, [&](int d) { t.digits.push_back(d); });
+                *b.trace = std::move(t);
             }
             return changed;
         });
@@ -100,11 +85,12 @@ bool hidden(Board &b, int k)
                 }
             }
             if (changed && b.trace) {
-                *b.trace = {0, {}, {}, {static_cast<int>(&unit - &tables().unitCells[0])}, {}, {}};
+                SubsetTrace t{.unit = static_cast<int>(&unit - &tables().unitCells[0])};
                 for (int i = 0; i < 9; ++i)
                     if (places >> i & 1)
-                        b.trace->cells.push_back(unit[static_cast<std::size_t>(i)]);
-                forEachDigit(keep, [&](int d) { b.trace->digits.push_back(d); });
+                        t.cells.push_back(unit[static_cast<std::size_t>(i)]);
+                forEachDigit(keep, [&](int d) { t.digits.push_back(d); });
+                *b.trace = std::move(t);
             }
             return changed;
         });
@@ -122,5 +108,22 @@ bool nakedQuad(Board &b, int &) { return naked(b, 4); }
 bool hiddenPair(Board &b, int &) { return hidden(b, 2); }
 bool hiddenTriple(Board &b, int &) { return hidden(b, 3); }
 bool hiddenQuad(Board &b, int &) { return hidden(b, 4); }
+
+Description describeNaked(const Trace &trace, const Board &, const QString &remove)
+{
+    const auto &t = std::get<SubsetTrace>(trace);
+    return {QStringLiteral("%1 hold only %2 between them, so no other cell of %3 can hold %4. %5")
+                .arg(words::capitalised(words::cells(t.cells)), words::digits(t.digits), words::unit(t.unit),
+                     words::digits(t.digits, "or"), remove),
+            t.cells};
+}
+
+Description describeHidden(const Trace &trace, const Board &, const QString &remove)
+{
+    const auto &t = std::get<SubsetTrace>(trace);
+    return {QStringLiteral("In %1, the %2 can only go in %3, so those cells can hold nothing else. %4")
+                .arg(words::unit(t.unit), words::digits(t.digits), words::cells(t.cells), remove),
+            t.cells};
+}
 
 } // namespace grader

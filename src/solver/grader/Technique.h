@@ -2,9 +2,12 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace grader {
 
 class Board;
+struct Trace;
 
 // The ladder's techniques in the order the grader tries them: always the
 // easiest first, so the hardest one it reports is one the puzzle needs.
@@ -43,11 +46,25 @@ enum class Technique {
 // score (the length of a chain).
 using TechniqueFn = bool (*)(Board &board, int &extra);
 
+// The words and the framed cells of one step.
+struct Description {
+    QString text;             // one or two plain sentences; empty: the finder left nothing to say
+    std::vector<int> pattern; // the cells that make the pattern, in any order
+};
+
+// Describes one application from the trace its finder left and the board
+// before it; remove is the step's removals in words ("Remove 4 from ..."),
+// empty for a placement.
+using DescribeFn = Description (*)(const Trace &trace, const Board &before, const QString &remove);
+
 struct TechniqueInfo {
-    const char *name;  // stable identifier printed by the tool
+    const char *name;  // stable identifier, printed by "sudoku-tool grade"
+    const char *word;  // "sudoku-tool explain"'s: one for both locked candidates, no "+"
+    const char *title; // the explanation's heading
     int level;         // 1 singles, 2 Moderate, 3 Tough, 4 Diabolical
     int weight;        // score of one application
     TechniqueFn apply;
+    DescribeFn describe;
 };
 
 const TechniqueInfo &info(Technique t);

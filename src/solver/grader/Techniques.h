@@ -1,18 +1,23 @@
 #pragma once
 
-// The techniques, one family per file. Each finds one instance, applies
-// it and returns true when it changed the board (see TechniqueFn).
-namespace grader {
+#include "solver/grader/Technique.h"
 
-class Board;
+// The techniques, one family per file. Each finder finds one instance,
+// applies it and returns true when it changed the board (see TechniqueFn);
+// the family's describe functions put what it left in the trace into words
+// (see DescribeFn).
+namespace grader {
 
 // Singles.cpp
 bool hiddenSingle(Board &b, int &extra);
 bool nakedSingle(Board &b, int &extra);
+Description describeHiddenSingle(const Trace &trace, const Board &before, const QString &remove);
+Description describeNakedSingle(const Trace &trace, const Board &before, const QString &remove);
 
 // LockedCandidates.cpp
 bool pointing(Board &b, int &extra);
 bool claiming(Board &b, int &extra);
+Description describeLocked(const Trace &trace, const Board &before, const QString &remove);
 
 // Subsets.cpp
 bool nakedPair(Board &b, int &extra);
@@ -21,33 +26,45 @@ bool nakedQuad(Board &b, int &extra);
 bool hiddenPair(Board &b, int &extra);
 bool hiddenTriple(Board &b, int &extra);
 bool hiddenQuad(Board &b, int &extra);
+Description describeNaked(const Trace &trace, const Board &before, const QString &remove);
+Description describeHidden(const Trace &trace, const Board &before, const QString &remove);
 
 // Fish.cpp
 bool xWing(Board &b, int &extra);
 bool swordfish(Board &b, int &extra);
 bool jellyfish(Board &b, int &extra);
+Description describeFish(const Trace &trace, const Board &before, const QString &remove);
 
 // SingleDigit.cpp
 bool skyscraper(Board &b, int &extra);
 bool twoStringKite(Board &b, int &extra);
 bool simpleColouring(Board &b, int &extra);
+Description describeTurbot(const Trace &trace, const Board &before, const QString &remove);
+Description describeColouring(const Trace &trace, const Board &before, const QString &remove);
 
 // Wings.cpp
 bool xyWing(Board &b, int &extra);
 bool xyzWing(Board &b, int &extra);
 bool wWing(Board &b, int &extra);
+Description describeXYWing(const Trace &trace, const Board &before, const QString &remove);
+Description describeXYZWing(const Trace &trace, const Board &before, const QString &remove);
+Description describeWWing(const Trace &trace, const Board &before, const QString &remove);
 
 // Uniqueness.cpp (sound only for puzzles with exactly one solution)
 bool uniqueRectangle(Board &b, int &extra);
 bool bugPlusOne(Board &b, int &extra);
+Description describeRectangle(const Trace &trace, const Board &before, const QString &remove);
+Description describeBugPlusOne(const Trace &trace, const Board &before, const QString &remove);
 
 // Chains.cpp
 bool xCycle(Board &b, int &extra);
 bool xyChain(Board &b, int &extra);
 bool alternatingChain(Board &b, int &extra);
 bool groupedChain(Board &b, int &extra);
+Description describeChain(const Trace &trace, const Board &before, const QString &remove);
 
 // Medusa.cpp
 bool medusa3D(Board &b, int &extra);
+Description describeMedusa(const Trace &trace, const Board &before, const QString &remove);
 
 } // namespace grader

@@ -1,5 +1,9 @@
 #include "solver/grader/Board.h"
 #include "solver/grader/Techniques.h"
+#include "solver/grader/Trace.h"
+#include "solver/grader/Wording.h"
+
+#include <utility>
 
 // Both techniques rest on the puzzle having exactly one solution: a
 // pattern that would allow two solutions cannot be the answer.
@@ -20,12 +24,12 @@ bool rectangle(Board &b, const int cell[4], int a, int d2)
         for (int i = 0; i < 4; ++i)
             if (b.cand[static_cast<std::size_t>(cell[i])] != ab) {
                 b.cand[static_cast<std::size_t>(cell[i])] &= static_cast<Mask>(~ab);
-                if (b.trace) { // the three exact corners, then the fourth
-                    *b.trace = {1, {}, {}, {}, {a, d2}, {}};
+                if (b.trace) {
+                    RectangleTrace t{.type = 1, .digits = {a, d2}, .roof = {cell[i]}};
                     for (int j = 0; j < 4; ++j)
                         if (j != i)
-                            b.trace->cells.push_back(cell[j]);
-                    b.trace->cells.push_back(cell[i]);
+                            t.floor.push_back(cell[j]);
+                    *b.trace = std::move(t);
                 }
                 return true;
             }
@@ -45,7 +49,8 @@ bool rectangle(Board &b, const int cell[4], int a, int d2)
             const int c = lowestDigit(static_cast<Mask>(m1 & ~ab));
             if (b.removeFrom(commonPeers(roof) & b.cellsWith(c), c)) {
                 if (b.trace)
-                    *b.trace = {2, {f1, f2, r1, r2}, {}, {}, {a, d2, c}, {}};
+                    *b.trace =
+                        RectangleTrace{.type = 2, .digits = {a, d2}, .floor = {f1, f2}, .roof = {r1, r2}, .extra = c};
                 return true;
             }
         }
@@ -59,7 +64,12 @@ bool rectangle(Board &b, const int cell[4], int a, int d2)
                 const int locked = k ? d2 : a, other = k ? a : d2;
                 if ((b.cellsWith(locked) & unit) == roof && b.removeFrom(roof, other)) {
                     if (b.trace)
-                        *b.trace = {4, {f1, f2, r1, r2}, {}, {u}, {locked, other}, {}};
+                        *b.trace = RectangleTrace{.type = 4,
+                                                  .digits = {a, d2},
+                                                  .floor = {f1, f2},
+                                                  .roof = {r1, r2},
+                                                  .unit = u,
+                                                  .locked = locked};
                     return true;
                 }
             }
@@ -129,9 +139,52 @@ bool bugPlusOne(Board &b, int &)
         }
     }
     if (b.trace)
-        *b.trace = {0, {triple}, {}, {}, {extra}, {}};
+        *b.trace = SingleTrace{.cell = triple, .digit = extra};
     b.place(triple, extra);
     return true;
+}
+
+Description describeRectangle(const Trace &trace, const Board &, const QString &remove)
+{
+    const auto &t = std::get<RectangleTrace>(trace);
+    const std::vector<int> digits(t.digits.begin(), t.digits.end());
+    const QString ab = words::digits(digits);
+    std::vector<int> corners = t.floor;
+    corners.insert(corners.end(), t.roof.begin(), t.roof.end());
+    auto floor = [&](std::size_t i) { return cellName(t.floor[i]); };
+    auto roof = [&](std::size_t i) { return cellName(t.roof[i]); };
+    if (t.type == 1)
+        return {QStringLiteral("%1, %2 and %3 hold only %4; if %5 were %6, the four corners could swap their "
+                               "digits and the puzzle would have two solutions. %7")
+                    .arg(words::capitalised(floor(0)), floor(1), floor(2), ab, roof(0), words::digits(digits, "or"),
+                         remove),
+                corners};
+    if (t.type == 2)
+        return {QStringLiteral("%1 and %2 hold only %3, and %4 and %5 only those and %6; without the %6 the "
+                               "rectangle's %3 could swap, giving two solutions, so %4 or %5 is %6. %7")
+                    .arg(words::capitalised(floor(0)), floor(1), ab, roof(0), roof(1))
+                    .arg(t.extra)
+                    .arg(remove),
+                corners};
+    return {QStringLiteral("%1 and %2 hold only %3, and in %4 the %5 can only go in %6 or %7; if either of those "
+                           "were %8, the rectangle's %3 could swap, giving two solutions. %9")
+                .arg(words::capitalised(floor(0)), floor(1), ab, words::unit(t.unit))
+                .arg(t.locked)
+                .arg(roof(0), roof(1))
+                .arg(t.locked == t.digits[0] ? t.digits[1] : t.digits[0])
+                .arg(remove),
+            corners};
+}
+
+Description describeBugPlusOne(const Trace &trace, const Board &, const QString &)
+{
+    const auto &t = std::get<SingleTrace>(trace);
+    return {QStringLiteral("Every open cell but %1 holds two candidates, and every digit has two places in each "
+                           "unit but the %2 around it; without %2 there the board would have two solutions. "
+                           "Place %2 there.")
+                .arg(cellName(t.cell))
+                .arg(t.digit),
+            {t.cell}};
 }
 
 } // namespace grader

@@ -1,11 +1,32 @@
 #include "solver/grader/Board.h"
 #include "solver/grader/Techniques.h"
+#include "solver/grader/Trace.h"
+#include "solver/grader/Wording.h"
+
+#include <algorithm>
 
 namespace grader {
 
 namespace {
 
 CellSet setOf(int a, int b) { return CellSet::of(a) | CellSet::of(b); }
+
+// "3 and 7" (or "or"): the cell's candidates before the step.
+QString holding(const Board &before, int cell, const char *conjunction)
+{
+    std::vector<int> list;
+    forEachDigit(before.cand[static_cast<std::size_t>(cell)], [&](int d) { list.push_back(d); });
+    return words::digits(list, conjunction);
+}
+
+// "Row 1, column 2 holds only 3 and 7 and sees A, holding 3 or 5, and B,
+// holding 5 or 7: "
+QString wing(const WingTrace &w, const Board &before)
+{
+    return QStringLiteral("%1 holds only %2 and sees %3, holding %4, and %5, holding %6: ")
+        .arg(words::capitalised(cellName(w.pivot)), holding(before, w.pivot, "and"), cellName(w.pincers[0]),
+             holding(before, w.pincers[0], "or"), cellName(w.pincers[1]), holding(before, w.pincers[1], "or"));
+}
 
 } // namespace
 
@@ -33,9 +54,12 @@ bool xyWing(Board &b, int &)
                 const int d = lowestDigit(z);
                 if (!b.removeFrom(commonPeers(setOf(wings[i], wings[j])) & b.cellsWith(d), d))
                     continue;
-                if (b.trace) // pivot, the pincer sharing the pivot's lower digit, the other
-                    *b.trace = (x & pm) == bit(lowestDigit(pm)) ? Trace{0, {p, wings[i], wings[j]}, {}, {}, {d}, {}}
-                                              : Trace{0, {p, wings[j], wings[i]}, {}, {}, {d}, {}};
+                if (b.trace) {
+                    const bool iFirst = (x & pm) == bit(lowestDigit(pm)); // shares the pivot's lower digit
+                    *b.trace = WingTrace{.digit = d,
+                                         .pivot = p,
+                                         .pincers = {iFirst ? wings[i] : wings[j], iFirst ? wings[j] : wings[i]}};
+                }
                 return true;
             }
     }
@@ -67,7 +91,7 @@ bool xyzWing(Board &b, int &)
                 if (!b.removeFrom(commonPeers(all) & b.cellsWith(d), d))
                     continue;
                 if (b.trace)
-                    *b.trace = {0, {p, wings[i], wings[j]}, {}, {}, {d}, {}};
+                    *b.trace = WingTrace{.digit = d, .pivot = p, .pincers = {wings[i], wings[j]}};
                 return true;
             }
     }
@@ -103,14 +127,53 @@ bool wWing(Board &b, int &)
                         continue;
                     if (!b.removeFrom(commonPeers(ends) & with[x], x))
                         continue;
-                    if (b.trace) // the bridge's end that sees a comes first
-                        *b.trace = {0, {a, c}, sees(p, a) && sees(q, c) ? std::vector<int>{p, q} : std::vector<int>{q, p}, {u}, {x, y}, {}};
+                    if (b.trace) {
+                        const bool pByA = sees(p, a) && sees(q, c); // else q sees a, p sees c
+                        *b.trace = WWingTrace{.x = x,
+                                              .y = y,
+                                              .ends = {a, c},
+                                              .unit = u,
+                                              .bridge = {pByA ? p : q, pByA ? q : p}};
+                    }
                     return true;
                 }
             }
         }
     }
     return false;
+}
+
+Description describeXYWing(const Trace &trace, const Board &before, const QString &remove)
+{
+    const auto &w = std::get<WingTrace>(trace);
+    return {wing(w, before) +
+                QStringLiteral("whichever digit %1 takes, %2 or %3 is %4, so no cell that sees both can be. ")
+                    .arg(cellName(w.pivot), cellName(w.pincers[0]), cellName(w.pincers[1]), QString::number(w.digit)) +
+                remove,
+            {w.pivot, w.pincers[0], w.pincers[1]}};
+}
+
+Description describeXYZWing(const Trace &trace, const Board &before, const QString &remove)
+{
+    const auto &w = std::get<WingTrace>(trace);
+    return {wing(w, before) + QStringLiteral("one of the three is %1, so no cell that sees all three can be. %2")
+                                  .arg(w.digit)
+                                  .arg(remove),
+            {w.pivot, w.pincers[0], w.pincers[1]}};
+}
+
+Description describeWWing(const Trace &trace, const Board &, const QString &remove)
+{
+    const auto &w = std::get<WWingTrace>(trace);
+    return {QStringLiteral("%1 and %2 hold only %3; in %4 the %5 can only go in %6 or %7, one seeing each, "
+                           "so one of %8 and %2 is %9 and no cell that sees both can be. ")
+                    .arg(words::capitalised(cellName(w.ends[0])), cellName(w.ends[1]),
+                         words::digits({std::min(w.x, w.y), std::max(w.x, w.y)}), words::unit(w.unit))
+                    .arg(w.y)
+                    .arg(cellName(w.bridge[0]), cellName(w.bridge[1]), cellName(w.ends[0]))
+                    .arg(w.x) +
+                remove,
+            {w.ends[0], w.ends[1], w.bridge[0], w.bridge[1]}};
 }
 
 } // namespace grader

@@ -176,6 +176,60 @@ private slots:
             QVERIFY(!s.place);
     }
 
+    // Positions whose first step is the pattern, its roles worked out by
+    // hand from the candidates (named in the row): each cell or unit must
+    // be named in its own role.
+    void namesRoles_data()
+    {
+        QTest::addColumn<QString>("position");
+        QTest::addColumn<int>("technique");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("xy-wing: pivot r5c6, pincers r6c4 and r5c3")
+            << "803900751905017328217358090386100075120570830750083012438295167591764283672831549"
+            << int(Technique::XYWing)
+            << "Row 5, column 6 holds only 6 and 9 and sees row 6, column 4, holding 4 or 6, and row 5, column 3, "
+               "holding 4 or 9: whichever digit row 5, column 6 takes, row 6, column 4 or row 5, column 3 is 4, so "
+               "no cell that sees both can be. Remove 4 from row 6, column 3.";
+        QTest::newRow("swordfish: base rows 3, 4, 8, cover columns 2, 6, 9")
+            << "806000010412783956030610280001800530205340090000100070000068040108900065060001020"
+            << int(Technique::Swordfish)
+            << "In rows 3, 4 and 8, the 4 can only go in columns 2, 6 and 9, at row 3, column 6, row 3, column 9, "
+               "row 4, column 2, row 4, column 9, row 8, column 2 and row 8, column 6, so columns 2, 6 and 9 get "
+               "their 4s in these rows. Remove 4 from row 1, column 6, row 1, column 9, row 6, column 2 and row 6, "
+               "column 9.";
+        QTest::newRow("w-wing: ends r1c6 and r7c1, bridge r1c3 and r7c3")
+            << "950000602601000905243695781329006874005348269060729513030960158000071306006003407"
+            << int(Technique::WWing)
+            << "Row 1, column 6 and row 7, column 1 hold only 4 and 7; in column 3 the 7 can only go in row 1, "
+               "column 3 or row 7, column 3, one seeing each, so one of row 1, column 6 and row 7, column 1 is 4 "
+               "and no cell that sees both can be. Remove 4 from row 7, column 6.";
+        QTest::newRow("skyscraper: joined ends r6c3 and r6c9, far ends r2c3 and r3c9")
+            << "406351072000640005053709060064037059500194006930560740328415697615973000749006513"
+            << int(Technique::Skyscraper)
+            << "In column 3 the 1 can only go in row 6, column 3 or row 2, column 3, and in column 9 only in row 6, "
+               "column 9 or row 3, column 9; as row 6, column 3 and row 6, column 9 share row 6, row 2, column 3 or "
+               "row 3, column 9 holds the 1, so no cell that sees both can. Remove 1 from row 2, column 7 and row "
+               "3, column 1.";
+        QTest::newRow("unique rectangle: three corners hold only 4 and 9, r3c7 more")
+            << "169542387074600205052070060008067053006005708537981642493756821685003070721894536"
+            << int(Technique::UniqueRectangle)
+            << "Row 3, column 9, row 8, column 7 and row 8, column 9 hold only 4 and 9; if row 3, column 7 were 4 "
+               "or 9, the four corners could swap their digits and the puzzle would have two solutions. Remove 4 "
+               "and 9 from row 3, column 7.";
+    }
+    void namesRoles()
+    {
+        QFETCH(QString, position);
+        QFETCH(int, technique);
+        QFETCH(QString, text);
+        const engine::Grid placed = engine::parse(position);
+        const engine::Grid solution = engine::find(placed, 2).first;
+        const grader::Explanation e = grader::explainNext(placed, &solution);
+        QVERIFY(!e.steps.empty());
+        QCOMPARE(int(e.steps.front().technique), technique);
+        QCOMPARE(e.steps.front().text, text);
+    }
+
     void names()
     {
         QCOMPARE(grader::cellName(0), QStringLiteral("row 1, column 1"));
