@@ -127,7 +127,7 @@ void TPICSD33::ShowNone()
     emit changed();
 }
 
-void TPICSD33::ShowAll()
+void TPICSD33::showMarks(const std::function<bool(const TPicNode *)> &shows)
 {
     for (TPicNode *cell : cells_) {
         background(cell);
@@ -140,7 +140,7 @@ void TPICSD33::ShowAll()
             cell->setFontSize(FONTSize3);
             cell->setFontColor(candidateColor());
         }
-        if (cell->state == stCandidates)
+        if (cell->state == stCandidates && shows(cell))
             cell->showhxs();
         else
             cell->Hide();
@@ -148,26 +148,15 @@ void TPICSD33::ShowAll()
     emit changed();
 }
 
+void TPICSD33::ShowAll()
+{
+    showMarks([](const TPicNode *) { return true; });
+}
+
 void TPICSD33::ShowOnly(int digit)
 {
     const QString d = QString::number(digit);
-    for (TPicNode *cell : cells_) {
-        background(cell);
-        if (cell->state == stFixed) {
-            digitStyle(cell, 1);
-        } else if (cell->state == stBigNumber) {
-            digitStyle(cell, 2);
-        } else {
-            cell->setCaption(QString());
-            cell->setFontSize(FONTSize3);
-            cell->setFontColor(candidateColor());
-        }
-        if (cell->state == stCandidates && (cell->value.contains(d) || cell->value.size() == 1))
-            cell->showhxs();
-        else
-            cell->Hide();
-    }
-    emit changed();
+    showMarks([&d](const TPicNode *cell) { return cell->value.contains(d) || cell->value.size() == 1; });
 }
 
 void TPICSD33::HideMarks()

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 // The 9 x 9 board: a black panel holding 81 cells. It handles no input of
 // its own; owners write the cells' value and state and call its operations.
@@ -69,6 +70,8 @@ signals:
     void changed();
 
 private:
+    // The open cells' marks shown where shows says so, the others hidden.
+    void showMarks(const std::function<bool(const TPicNode *)> &shows);
     void digitStyle(TPicNode *cell, int style) const;
     void background(TPicNode *cell) const;
     TColor candidateColor() const;
