@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+class TBoardCursor;
+
 #include <array>
 
 // The 9 x 9 board: a black panel holding 81 cells. It handles no input of
@@ -59,6 +61,8 @@ public:
 
     // Left edge of column c (and top edge of row c): 2, 48, 94, 142, ...
     static int CellEdge(int c);
+    // The keyboard cursor drawn over the board.
+    TBoardCursor *cursor() const { return cursor_; }
     // The resting background of (row, col): the checkerboard of boxes,
     // drawn in the built-in colour when the property holds no RGB colour.
     TColor BoxColor(int row, int col) const;
@@ -75,4 +79,5 @@ private:
 
     std::array<TPicNode *, 81> cells_{};
     CellGrid grid_;
+    TBoardCursor *cursor_ = nullptr;
 };
