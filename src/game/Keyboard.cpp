@@ -3,6 +3,7 @@
 #include "board/BoardCursor.h"
 #include "board/BoardKeys.h"
 #include "game/DigitPad.h"
+#include "game/FocusRing.h"
 #include "game/Levels.h"
 #include "game/main.h"
 
@@ -27,6 +28,7 @@ void TForm1::buildKeyboard()
         w->setFocusPolicy(Qt::TabFocus);
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    new FocusRing(centralWidget(), sd991);
 
     // Buttons that show only an icon are named by what they do.
     QToolButton *const levelButtons[] = {ToolButton11, ToolButton5, ToolButton6, ToolButton7, ToolButton8};

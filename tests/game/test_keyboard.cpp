@@ -211,10 +211,16 @@ private slots:
         press(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), form->rb_none);
         QVERIFY(cursor()->isHidden());
+        // The focused control is ringed; the board's focus is its cursor.
+        auto *ring = form->findChild<QWidget *>(QStringLiteral("focusRing"));
+        QVERIFY(ring->isVisible());
+        QVERIFY(ring->geometry().contains(
+            QRect(form->rb_none->mapTo(form->centralWidget(), QPoint(0, 0)), form->rb_none->size())));
         press(Qt::Key_F2);
         QVERIFY(form->rb_all->isChecked());
         press(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), form->sd991);
+        QVERIFY(ring->isHidden());
         QCOMPARE(form->ToolButton11->accessibleName(), QString("Very Easy"));
         QCOMPARE(form->ToolButton9->accessibleName(), QString("Show hint"));
     }
