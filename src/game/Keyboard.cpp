@@ -42,7 +42,6 @@ void TForm1::buildKeyboard()
         b->setAccessibleName(QString::fromLatin1(levels::kNames[level]));
         b->setAccessibleDescription(b->toolTip());
     }
-    sd991->setAccessibleName(QStringLiteral("Board"));
 }
 
 bool TForm1::keepFocusOffControls(QObject *watched, QEvent *event)
