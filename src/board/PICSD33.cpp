@@ -2,6 +2,8 @@
 
 #include "board/BoardPlaces.h"
 
+#include "board/BoardAccessible.h"
+#include "board/BoardCursor.h"
 #include "board/BoardLogic.h"
 
 #include <QPalette>
@@ -33,6 +35,8 @@ TPICSD33::TPICSD33(QWidget *parent) : QWidget(parent)
     // The font properties hold their constructed values from the start.
     LayoutCells();
     RefreshStyle();
+    boardaccessible::install();
+    cursor_ = new TBoardCursor(this);
 }
 
 int TPICSD33::CellEdge(int c)

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+class TBoardCursor;
+
 #include <array>
 #include <functional>
 
@@ -60,6 +62,8 @@ public:
 
     // Left edge of column c (and top edge of row c): 2, 48, 94, 142, ...
     static int CellEdge(int c);
+    // The keyboard cursor drawn over the board.
+    TBoardCursor *cursor() const { return cursor_; }
     // The resting background of (row, col): the checkerboard of boxes,
     // drawn in the built-in colour when the property holds no RGB colour.
     TColor BoxColor(int row, int col) const;
@@ -78,4 +82,5 @@ private:
 
     std::array<TPicNode *, 81> cells_{};
     CellGrid grid_;
+    TBoardCursor *cursor_ = nullptr;
 };

@@ -95,6 +95,7 @@ TForm1::TForm1(const Windows &windows, QWidget *parent) : QMainWindow(parent), w
     buildBoard(client);
     buildCandidatePanel(client);
     buildToolBar2(client);
+    buildKeyboard();
 
     WC_Label = new QLabel(QStringLiteral("Puzzle Solved"), client);
     place(WC_Label, "WC_Label");
@@ -503,7 +504,7 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
         disnote1Click();
         return true;
     }
-    return false;
+    return BoardKeyDown(key, shift);
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
@@ -523,6 +524,10 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         seams::guard([&] { handled = FormKeyDown(key->key(), key->modifiers()); });
         return handled;
     }
+    case QEvent::FocusIn:
+        if (keepFocusOffControls(watched, event))
+            return true;
+        break;
     case QEvent::EnabledChange:
         if (watched == sd991)
             syncPointerBorder();

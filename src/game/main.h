@@ -92,6 +92,9 @@ public:
     void FormClose();
     // True when the key was one of the window's own.
     bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    // The board's cursor keys and the keys that click at the cursor, undo
+    // and redo; true when the key was one of them (Keyboard.cpp).
+    bool BoardKeyDown(int key, Qt::KeyboardModifiers shift);
     void rb_noneClick();
     void disnote1Click();
     void CellMouseDown(QObject *sender, Qt::MouseButton button);
@@ -194,6 +197,8 @@ private:
     void buildBoard(QWidget *client);
     void buildCandidatePanel(QWidget *client);
     void buildToolBar2(QWidget *client);
+    void buildKeyboard();
+    bool keepFocusOffControls(QObject *watched, QEvent *event);
     void buildButtons(QWidget *bar, std::initializer_list<ButtonSpec> buttons);
     void setHelp(QWidget *w, const QString &text);
     void clearsHelp(QWidget *w);

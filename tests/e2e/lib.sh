@@ -388,6 +388,12 @@ e2e_placed() {
 e2e_deal() {
     e2e_click_control ToolButton11 1
     e2e_park
+    e2e_wait_dealt
+}
+
+# Waits for a dealt board (however it was dealt) and fills GIVEN and OPEN
+# as e2e_deal does.
+e2e_wait_dealt() {
     dealt() {
         e2e_shot dealt
         local r c ink black blue red n=0

@@ -1,0 +1,149 @@
+#include "board/BoardCursor.h"
+
+#include "board/BoardAccessible.h"
+#include "board/PICSD33.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QPainter>
+
+TBoardCursor::TBoardCursor(TPICSD33 *board) : QWidget(board), board_(board)
+{
+    setObjectName(QStringLiteral("cursor"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(board->rect());
+    hide();
+    board->installEventFilter(this);
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = board->cellAt(i);
+        cell->installEventFilter(this);
+        for (int k = 1; k <= 9; ++k)
+            cell->marks[static_cast<size_t>(k)]->installEventFilter(this);
+    }
+    // Queued: the handler that changed the board finishes its colours
+    // first, and those are part of what is spoken.
+    connect(board, &TPICSD33::changed, this, &TBoardCursor::announceChanges, Qt::QueuedConnection);
+}
+
+TPicNode *TBoardCursor::cellWidget() const { return board_->Cell(at_.row, at_.col); }
+
+void TBoardCursor::moveBy(boardkeys::Move move)
+{
+    using boardkeys::Move;
+    const bool arrow = move == Move::Left || move == Move::Right || move == Move::Up || move == Move::Down;
+    const boardkeys::Cell from = active_ ? at_ : start();
+    showAt(active_ || !arrow ? boardkeys::moved(from, move) : from);
+}
+
+void TBoardCursor::showAt(boardkeys::Cell cell)
+{
+    if (!board_->isEnabled())
+        return;
+    const bool changed = !active_ || !(cell == at_);
+    at_ = cell;
+    active_ = true;
+    touched_.reset();
+    sync();
+    if (changed) {
+        announceFocus();
+        emit moved(at_);
+    }
+}
+
+void TBoardCursor::hideCursor()
+{
+    if (!active_)
+        return;
+    active_ = false;
+    sync();
+}
+
+void TBoardCursor::sync()
+{
+    const bool shown = active_ && board_->isEnabled();
+    if (shown) {
+        setGeometry(board_->rect());
+        raise();
+        update();
+    }
+    setVisible(shown);
+}
+
+void TBoardCursor::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect r(TPICSD33::CellEdge(at_.col), TPICSD33::CellEdge(at_.row), cellWidget()->width(),
+                  cellWidget()->height());
+    const auto ring = [&](int inset, int width, Qt::GlobalColor colour) {
+        const QRect o = r.adjusted(inset, inset, -inset, -inset);
+        const QRect i = o.adjusted(width, width, -width, -width);
+        p.fillRect(QRect(o.left(), o.top(), o.width(), width), colour);
+        p.fillRect(QRect(o.left(), i.bottom() + 1, o.width(), width), colour);
+        p.fillRect(QRect(o.left(), i.top(), width, i.height()), colour);
+        p.fillRect(QRect(i.right() + 1, i.top(), width, i.height()), colour);
+    };
+    ring(0, 1, Qt::white);
+    ring(1, 2, Qt::black);
+    ring(3, 1, Qt::white);
+}
+
+bool TBoardCursor::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::EnabledChange:
+        if (watched == board_ && !board_->isEnabled())
+            hideCursor();
+        break;
+    case QEvent::FocusIn: {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (watched == board_ && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+            showAt(active_ ? at_ : start());
+        else if (watched == board_ && active_)
+            announceFocus();
+        break;
+    }
+    case QEvent::FocusOut: {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (watched == board_ && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+            hideCursor();
+        break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (watched != board_)
+            hideCursor();
+        break;
+    case QEvent::Enter:
+        if (TPicNode *cell = TPicNode::cellOf(watched); cell && watched != board_)
+            touched_ = boardkeys::Cell{cell->row, cell->col};
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TBoardCursor::announceFocus()
+{
+    if (!QAccessible::isActive() || !board_->hasFocus())
+        return;
+    QAccessibleEvent event(cellWidget(), QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TBoardCursor::announceChanges()
+{
+    if (!QAccessible::isActive())
+        return;
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = board_->cellAt(i);
+        QString now = boardaccessible::cellName(*cell);
+        if (now == spoken_[static_cast<size_t>(i)])
+            continue;
+        spoken_[static_cast<size_t>(i)] = now;
+        QAccessibleEvent event(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
