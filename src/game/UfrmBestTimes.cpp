@@ -38,7 +38,7 @@ TfrmBestTimes::TfrmBestTimes(QWidget *parent) : QDialog(parent)
     seams::connectGuarded(clear, &QPushButton::clicked, this, [this] { ClearClick(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(420, 380);
+    resize(420, 430);
     fill();
 }
 
