@@ -1,6 +1,7 @@
 // Pause: the clock and the history's sampling stop and the board is hidden;
 // any key or a click on the cover goes on.
 #include "game/PauseCover.h"
+#include "game/UfrmExplain.h"
 #include "game/UfrmOptions.h"
 #include "game/Windows.h"
 #include "game/main.h"
@@ -37,6 +38,7 @@ void TForm1::PauseClick()
     // Nothing may change the hidden board meanwhile.
     for (QToolButton *b : {ToolButton9, tbresign, tbsolve, tbfirst, tbback, tbnext, tblast})
         b->setEnabled(false);
+    w_.frmExplain->setEnabled(false);
     pauseCover_->cover();
 }
 
@@ -56,6 +58,7 @@ void TForm1::endPause()
     pauseCover_->hide();
     for (QToolButton *b : {ToolButton9, tbresign, tbsolve})
         b->setEnabled(true);
+    w_.frmExplain->setEnabled(true);
     UpdateStepButtons();
 }
 

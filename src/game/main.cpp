@@ -640,7 +640,12 @@ void TForm1::CopyClick()
     w_.frmcopy->exec();
 }
 
-void TForm1::ExplainClick() { w_.frmExplain->ExplainClick(); }
+void TForm1::ExplainClick()
+{
+    // F4 is a shortcut, not a key the pause sees: explaining goes on first.
+    ResumeClick();
+    w_.frmExplain->ExplainClick();
+}
 void TForm1::AppearanceClick() { w_.frmAppearance->exec(); }
 void TForm1::CheckNewVersionClick()
 {

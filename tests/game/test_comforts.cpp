@@ -7,6 +7,7 @@
 #include "support/GameDriver.h"
 
 #include <QFile>
+#include <QMap>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTest>
@@ -114,6 +115,20 @@ private slots:
             QVERIFY(html.contains(QString::fromLatin1(row.name)));
         }
         QVERIFY(!howtoplay::techniquesOf(2).contains("x-wing"));
+        // docs/difficulty.md names every technique at the level of the table.
+        QFile doc(QStringLiteral(NODALA_TEST_DATA "/../../docs/difficulty.md"));
+        QVERIFY(doc.open(QIODevice::ReadOnly | QIODevice::Text));
+        QMap<QString, int> documented;
+        for (const QString &line : QString::fromUtf8(doc.readAll()).split(QLatin1Char('\n'))) {
+            const QStringList cols = line.split(QLatin1Char('|'));
+            if (cols.size() > 3 && line.startsWith(QLatin1Char('|')))
+                for (const QString &name : cols[1].split(QLatin1Char('/')))
+                    documented[name.trimmed()] = cols[2].trimmed().toInt();
+        }
+        for (int t = 0; t < static_cast<int>(grader::Technique::Count); ++t) {
+            const grader::TechniqueInfo &row = grader::info(static_cast<grader::Technique>(t));
+            QCOMPARE(documented.value(QString::fromLatin1(row.name), -1), row.level);
+        }
         for (const char *text : {"F1", "F4", "Pause", "Explain Next Step", "Very Easy", "Diabolical", "right click"})
             QVERIFY2(html.contains(QLatin1String(text), Qt::CaseInsensitive), text);
     }
