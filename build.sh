@@ -19,7 +19,7 @@ SUDO=""
 PLAY_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
                fonts-liberation2 fonts-dejavu-core)
 # The tests and benchmarks on top.
-TEST_PACKAGES=(libbenchmark-dev)
+TEST_PACKAGES=(libbenchmark-dev poppler-utils)
 
 # Cross-building for Windows and testing under Wine; the host's Qt gives the
 # build tools (moc, rcc, uic) and draws the artwork.

@@ -24,7 +24,7 @@ nodala_windows_resources(sudoku-tool sudoku-tool "Sudoku Nodala's command-line t
 
 # Only what the game loads: the platform, the native style and the TLS
 # back end of the version check.
-set(qt_libs Core Gui Widgets Network)
+set(qt_libs Core Gui Widgets Network PrintSupport)
 foreach(lib IN LISTS qt_libs)
   install(FILES $<TARGET_FILE:Qt6::${lib}> DESTINATION .)
 endforeach()

@@ -110,6 +110,20 @@ void checkConflicts(CellGrid &g)
     }
 }
 
+void checkAllConflicts(CellGrid &g)
+{
+    for (int i = 0; i < 81; ++i) {
+        g[i].errflag = false;
+        if (g[i].state == stCandidates)
+            continue;
+        for (int p : peers()[static_cast<size_t>(i)])
+            if (g[p].state != stCandidates && g[p].value == g[i].value) {
+                g[i].errflag = true;
+                break;
+            }
+    }
+}
+
 bool hasConflict(const CellGrid &g)
 {
     for (int i = 0; i < 81; ++i)

@@ -40,6 +40,9 @@ QString filterCandidates(const CellGrid &g, int row, int col);
 // Flags the first non-open cell with an equal non-open peer and its last
 // such peer; clears every other errflag.
 void checkConflicts(CellGrid &g);
+// Flags every non-open cell that has a non-open peer of equal value,
+// givens included; clears every other errflag.
+void checkAllConflicts(CellGrid &g);
 bool hasConflict(const CellGrid &g);
 // False at once when a cell is open; otherwise runs checkConflicts.
 bool isSolved(CellGrid &g);

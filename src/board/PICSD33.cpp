@@ -54,9 +54,24 @@ TColor TPICSD33::BoxColor(int row, int col) const
 
 QString TPICSD33::CandidatesOf(int row, int col) const { return boardlogic::candidatesOf(grid_, row, col); }
 QString TPICSD33::FilterCandidates(int row, int col) const { return boardlogic::filterCandidates(grid_, row, col); }
-void TPICSD33::CheckConflicts() { boardlogic::checkConflicts(grid_); }
+void TPICSD33::CheckConflicts()
+{
+    if (allClashes)
+        boardlogic::checkAllConflicts(grid_);
+    else
+        boardlogic::checkConflicts(grid_);
+}
 bool TPICSD33::HasConflict() const { return boardlogic::hasConflict(grid_); }
-bool TPICSD33::IsSolved() { return boardlogic::isSolved(grid_); }
+bool TPICSD33::IsSolved()
+{
+    if (!allClashes)
+        return boardlogic::isSolved(grid_);
+    for (int i = 0; i < 81; ++i)
+        if (grid_[i].state == stCandidates)
+            return false;
+    CheckConflicts();
+    return !HasConflict();
+}
 QString TPICSD33::GivensString() const { return boardlogic::givensString(grid_); }
 void TPICSD33::RemoveFromPeers(int row, int col) { boardlogic::removeFromPeers(grid_, row, col); }
 void TPICSD33::RestoreToPeers(int row, int col, const QString &digit) { boardlogic::restoreToPeers(grid_, row, col, digit); }

@@ -37,6 +37,8 @@ public:
     TColor errorcolor = 732916;
     TColor highcolor = 11654065;
     bool autotranzt = false;
+    // Clash display: every clashing cell instead of the first pair.
+    bool allClashes = false;
 
     TPicNode *Cell(int row, int col) const { return cells_[static_cast<size_t>(geometry::boardIndex(row, col))]; }
     TPicNode *cellAt(int index) const { return cells_[static_cast<size_t>(index)]; }

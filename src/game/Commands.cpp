@@ -3,6 +3,7 @@
 #include "exchange/Ufrmdas.h"
 #include "game/DigitPad.h"
 #include "game/QJ.h"
+#include "game/UfrmBestTimes.h"
 #include "board/UpdateLock.h"
 #include "game/Windows.h"
 #include "game/main.h"
@@ -31,6 +32,7 @@ void TForm1::ToolButton9Click()
         sd991->RemoveFromPeers(target->row, target->col);
     redraw();
     target->setPanelColor(clr::HintCell);
+    w_.frmBestTimes->HintUsed();
 }
 
 void TForm1::FillWithSolution(const QString &s)
@@ -46,6 +48,7 @@ void TForm1::FillWithSolution(const QString &s)
     sd991->ShowAll();
     sd991->CheckConflicts();
     RefreshColors();
+    w_.frmBestTimes->SolutionShown();
 }
 
 void TForm1::tbsolveClick()

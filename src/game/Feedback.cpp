@@ -3,6 +3,9 @@
 #include "board/BoardLogic.h"
 #include "game/DigitPad.h"
 #include "game/QJ.h"
+#include "game/UfrmBestTimes.h"
+#include "game/UfrmOptions.h"
+#include "game/Windows.h"
 #include "game/main.h"
 #include "board/Colors.h"
 
@@ -102,10 +105,13 @@ void TForm1::Finish()
     sd991->setEnabled(false);
     WC_Label->show();
     TimeLabel1->setTimerenabled(false);
+    ShowHelpText(w_.frmBestTimes->GameFinished(sd991->nd, TimeLabel1->MS()));
 }
 
 void TForm1::MarkWrongDigits()
 {
+    if (!w_.frmOptions->current().wrongDigits)
+        return;
     for (int i = 0; i < 81; ++i) {
         TPicNode *cell = sd991->cellAt(i);
         if (cell->value.size() != 1)

@@ -5,7 +5,10 @@
 #include "game/DigitPad.h"
 #include "game/Levels.h"
 #include "game/QJ.h"
+#include "game/UfrmBestTimes.h"
+#include "game/UfrmOptions.h"
 #include "game/Ufrmtk.h"
+#include "periphery/Seams.h"
 #include "board/UpdateLock.h"
 #include "game/Windows.h"
 #include "game/main.h"
@@ -33,6 +36,8 @@ void TForm1::DealFromBank(int level)
 
 void TForm1::LoadPuzzle(bool withCandidates)
 {
+    endPause();
+    w_.frmBestTimes->NewRound(false);
     for (int i = 0; i < 81; ++i) {
         TPicNode *cell = sd991->cellAt(i);
         const TNode &node = QJ1->node(cell->row, cell->col);
@@ -56,6 +61,9 @@ void TForm1::LoadPuzzle(bool withCandidates)
 
 void TForm1::NewGameClick(int level)
 {
+    if (w_.frmOptions->current().askNewGame && puzzleOnBoard_ && WC_Label->isHidden()
+        && !seams::messages().ask(QStringLiteral("Do you want to end the game in progress and start a new one?")))
+        return;
     UpdateLock lock(sd991);
     ClearGame();
     rb_none->setChecked(true);
@@ -63,6 +71,7 @@ void TForm1::NewGameClick(int level)
     DealFromBank(level);
     ndtxt->setText(levels::caption(level));
     LoadPuzzle(true);
+    w_.frmBestTimes->NewRound(true);
     UpdateDigitBars();
     disnote1Click();
     ResetSteps();

@@ -6,7 +6,11 @@
 #include "exchange/Ufrmcopy.h"
 #include "exchange/Ufrmdas.h"
 #include "exchange/Ufrmprint.h"
+#include "game/UfrmBestTimes.h"
 #include "game/UfrmExplain.h"
+#include "game/UfrmHowToPlay.h"
+#include "game/UfrmOptions.h"
+#include "game/UfrmPrintSheets.h"
 #include "game/Ufrmtk.h"
 #include "game/main.h"
 #include "periphery/Ufrmcheck.h"
@@ -40,6 +44,13 @@ Program::Program()
     windows_.frmExplain = make(frmExplain_, host);
     // F4 explains again from the Next Step window as well.
     frmExplain_->addAction(form1_->ExplainNextStep1);
+    // Options (own file beside "vorel.ini") take effect on the board at once.
+    windows_.frmOptions = make(frmOptions_, *form1_->sd991, form1_.get());
+    QObject::connect(frmOptions_.get(), &TfrmOptions::changed, form1_.get(),
+                     [form = form1_.get()] { form->OptionsChanged(); });
+    windows_.frmBestTimes = make(frmBestTimes_, form1_.get());
+    windows_.frmHowToPlay = make(frmHowToPlay_, form1_.get());
+    windows_.frmPrintSheets = make(frmPrintSheets_, *frmtk_, form1_.get());
 
     // The history samples and shows the main board.
     frmstep_->board = form1_->sd991->grid();
@@ -57,6 +68,10 @@ Program::~Program()
 {
     // The main window closes (and saves through the history) before the
     // windows it uses go; Next Step, a child of the main window, before it.
+    frmPrintSheets_.reset();
+    frmHowToPlay_.reset();
+    frmBestTimes_.reset();
+    frmOptions_.reset();
     frmExplain_.reset();
     frmdas_.reset();
     frmImport_.reset();

@@ -14,6 +14,10 @@ class Tfrmprint;
 class Tfrmcopy;
 class TfrmImport;
 class TfrmExplain;
+class TfrmOptions;
+class TfrmBestTimes;
+class TfrmHowToPlay;
+class TfrmPrintSheets;
 
 // The windows that live for the whole program, each created once. The main
 // window and every dialog receive this struct and reach each other through
@@ -31,6 +35,10 @@ struct Windows {
     TfrmImport *frmImport = nullptr;
     TFrmdas *Frmdas = nullptr;
     TfrmExplain *frmExplain = nullptr;
+    TfrmOptions *frmOptions = nullptr;
+    TfrmBestTimes *frmBestTimes = nullptr;
+    TfrmHowToPlay *frmHowToPlay = nullptr;
+    TfrmPrintSheets *frmPrintSheets = nullptr;
 };
 
 // Creates the windows in their documented order (the main window first: it
@@ -65,4 +73,8 @@ private:
     std::unique_ptr<TfrmImport> frmImport_;
     std::unique_ptr<TFrmdas> frmdas_;
     std::unique_ptr<TfrmExplain> frmExplain_;
+    std::unique_ptr<TfrmOptions> frmOptions_;
+    std::unique_ptr<TfrmBestTimes> frmBestTimes_;
+    std::unique_ptr<TfrmHowToPlay> frmHowToPlay_;
+    std::unique_ptr<TfrmPrintSheets> frmPrintSheets_;
 };

@@ -103,6 +103,7 @@ TForm1::TForm1(const Windows &windows, QWidget *parent) : QMainWindow(parent), w
     bold.setBold(true);
     WC_Label->setFont(bold);
     WC_Label->hide();
+    buildPause();
 
     sb1 = new StatusLine(client);
     place(sb1, "sb1");
@@ -168,6 +169,7 @@ void TForm1::buildMenus()
           {&TForm1::ImportSudoku1, "ImportSudoku1", "&Import or Create Sudoku", {&TForm1::ImportClick}},
           {&TForm1::N5, "N5", "-", {}},
           {&TForm1::Con1, "Con1", "Continue Your Last Game", {&TForm1::ContinueClick}},
+          {&TForm1::PrintPuzzles1, "PrintPuzzles1", "Print Puzzles...", {&TForm1::PrintPuzzlesClick}},
           {&TForm1::N18, "N18", "-", {}},
           {&TForm1::Exit1, "Exit1", "&Exit", {&TForm1::Exit1Click}}}},
         {&TForm1::N10, "N10", "New Game",
@@ -181,13 +183,19 @@ void TForm1::buildMenus()
           {&TForm1::CopyPuzzleToClipboard1, "CopyPuzzleToClipboard1", "Copy Puzzle To Clipboard",
            {&TForm1::CopyClick}},
           {&TForm1::N15, "N15", "-", {}},
-          {&TForm1::ExplainNextStep1, "ExplainNextStep1", "Explain Next Step", {&TForm1::ExplainClick}}}},
+          {&TForm1::ExplainNextStep1, "ExplainNextStep1", "Explain Next Step", {&TForm1::ExplainClick}},
+          {&TForm1::N16, "N16", "-", {}},
+          // The keys are the window's own (PauseKey): the text only shows them.
+          {&TForm1::Pause1, "Pause1", "Pause\tP", {&TForm1::PauseClick}},
+          {&TForm1::BestTimes1, "BestTimes1", "&Best Times", {&TForm1::BestTimesClick}},
+          {&TForm1::Options1, "Options1", "&Options...", {&TForm1::OptionsClick}}}},
         {&TForm1::N7, "N7", "Help",
          {{&TForm1::CheckNewVersion1, "CheckNewVersion1", "Check New Version", {&TForm1::CheckNewVersionClick}},
           // A tick item that only toggles itself.
           {&TForm1::AutoCheckNewVersion1, "AutoCheckNewVersion1", "Auto Check New Version", {}},
           {&TForm1::Visit1, "Visit1", nullptr, {&TForm1::VisitClick}},
           {&TForm1::N9, "N9", "-", {}},
+          {&TForm1::HowToPlay1, "HowToPlay1", "&How to Play", {&TForm1::HowToPlayClick}},
           {&TForm1::About1, "About1", "&About SudokuNodala", {&TForm1::AboutClick}}}},
     };
     for (const MenuSpec &m : menus) {
@@ -484,6 +492,8 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
+    if (PauseKey(key))
+        return true;
     switch (key) {
     case Qt::Key_F1:
         rb_none->setChecked(true);
@@ -635,7 +645,12 @@ void TForm1::CopyClick()
     w_.frmcopy->exec();
 }
 
-void TForm1::ExplainClick() { w_.frmExplain->ExplainClick(); }
+void TForm1::ExplainClick()
+{
+    // F4 is a shortcut, not a key the pause sees: explaining goes on first.
+    ResumeClick();
+    w_.frmExplain->ExplainClick();
+}
 void TForm1::AppearanceClick() { w_.frmAppearance->exec(); }
 void TForm1::CheckNewVersionClick()
 {

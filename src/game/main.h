@@ -16,6 +16,7 @@
 #include <optional>
 
 class DigitPad;
+class PauseCover;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -47,6 +48,7 @@ public:
     QAction *VeryEasy1, *N11, *N12, *N13, *N14;
     QAction *appearance1, *CopyPuzzleToClipboard1, *N15, *ExplainNextStep1;
     QAction *CheckNewVersion1, *AutoCheckNewVersion1, *Visit1, *N9, *About1;
+    QAction *PrintPuzzles1, *N16, *Pause1, *BestTimes1, *Options1, *HowToPlay1;
 
     // Upper tool bar.
     QFrame *ToolBar1;
@@ -182,6 +184,23 @@ public:
     void tbnextClick();
     void tblastClick();
 
+    // Pause: the clock and the sampling stop, the board is covered.
+    void PauseClick(); // pauses a running game, or goes on when paused
+    void ResumeClick();
+    bool paused() const;
+    // A running game: on the board, its clock going.
+    bool gameRunning() const;
+    // Keys while paused go on; P and Pause pause. True when the key was used.
+    bool PauseKey(int key);
+    PauseCover *pauseCover() const { return pauseCover_; }
+
+    // Best times, options, How to Play, printed puzzle sheets.
+    void BestTimesClick();
+    void OptionsClick();
+    void OptionsChanged();
+    void HowToPlayClick();
+    void PrintPuzzlesClick();
+
     // The help text shown while the pointer is over a control, if any.
     static const char *NoneHelpText();
     static const char *AllHelpText();
@@ -211,6 +230,9 @@ private:
     void setPopupOnCells(const std::function<bool(TPicNode *)> &carries);
 
     void setPointerBorder(Tmousepanel *panel);
+    void buildPause();
+    // Takes the cover away and gives the buttons back; the clock stays.
+    void endPause();
 
     // The solver's verdict on the givens on the board, kept while they
     // stay: Show Solution and the known solution share it.
@@ -228,6 +250,7 @@ private:
     // put a game on the board, so opening and closing keeps the last game.
     bool gamePutThisRun_ = false;
     QPointer<Tmousepanel> bordered_;
+    PauseCover *pauseCover_ = nullptr;
     TPicNode *popupCell_ = nullptr;
     QList<QPointer<QWidget>> keyWindows_;
     std::optional<GivensVerdict> verdict_;

@@ -1,6 +1,7 @@
 #include "periphery/QtSeams.h"
 
 #include "periphery/HttpGet.h"
+#include "periphery/QtPrinter.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -88,4 +89,6 @@ void installQtSeams()
     seams::setHttp(&http);
     static QtColorChooser colorChooser;
     seams::setColorChooser(&colorChooser);
+    static QtPrinter printer;
+    seams::setPrinter(&printer);
 }

@@ -157,16 +157,18 @@ private slots:
     void menusAndButtons()
     {
         QCOMPARE(captions(form->File1), (QStringList{"Printable Board", "&Import or Create Sudoku", "-",
-                                                      "Continue Your Last Game", "-", "&Exit"}));
+                                                      "Continue Your Last Game", "Print Puzzles...", "-", "&Exit"}));
         QCOMPARE(captions(form->N10), (QStringList{"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical"}));
         QCOMPARE(captions(form->ools1),
-                 (QStringList{"Appearance", "Copy Puzzle To Clipboard", "-", "Explain Next Step"}));
+                 (QStringList{"Appearance", "Copy Puzzle To Clipboard", "-", "Explain Next Step", "-", "Pause\tP",
+                              "&Best Times", "&Options..."}));
         const QStringList help = captions(form->N7);
-        QCOMPARE(help.size(), 5);
+        QCOMPARE(help.size(), 6);
         QCOMPARE(help[0], QString("Check New Version"));
         QCOMPARE(help[1], QString("Auto Check New Version"));
         QVERIFY(help[2].startsWith("Visit "));
-        QCOMPARE(help[4], QString("&About SudokuNodala"));
+        QCOMPARE(help[4], QString("&How to Play"));
+        QCOMPARE(help[5], QString("&About SudokuNodala"));
         QVERIFY(form->AutoCheckNewVersion1->isCheckable());
         QCOMPARE(form->menuBar()->actions().size(), 4);
 

@@ -70,3 +70,24 @@ public:
         return answers.isEmpty() ? std::nullopt : answers.takeFirst();
     }
 };
+
+#include "periphery/PrintSeam.h"
+
+// Prints by drawing on device, when set (a PDF writer in tests), and
+// answers every file question with fileName.
+class FakePrinter final : public seams::Printer {
+public:
+    FakePrinter() { seams::setPrinter(this); }
+    ~FakePrinter() override { seams::setPrinter(nullptr); }
+    QPagedPaintDevice *device = nullptr;
+    QString fileName;
+    int prints = 0;
+    bool print(const std::function<void(QPagedPaintDevice &)> &draw) override
+    {
+        ++prints;
+        if (device)
+            draw(*device);
+        return device != nullptr;
+    }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return fileName; }
+};

@@ -1,0 +1,76 @@
+// Pause: the clock and the history's sampling stop and the board is hidden;
+// any key or a click on the cover goes on.
+#include "game/PauseCover.h"
+#include "game/UfrmExplain.h"
+#include "game/UfrmOptions.h"
+#include "game/Windows.h"
+#include "game/main.h"
+#include "periphery/Seams.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+void TForm1::buildPause()
+{
+    pauseCover_ = new PauseCover(Panel1, TimeLabel1);
+    seams::connectGuarded(pauseCover_, &PauseCover::clicked, this, [this] { ResumeClick(); });
+    seams::connectGuarded(pauseCover_, &PauseCover::clockClicked, this, [this] { PauseClick(); });
+    seams::connectGuarded(pauseCover_, &PauseCover::minimised, this, [this] {
+        if (w_.frmOptions->current().pauseMinimised && !paused())
+            PauseClick();
+    });
+}
+
+bool TForm1::paused() const { return !pauseCover_->isHidden(); }
+
+bool TForm1::gameRunning() const { return puzzleOnBoard_ && TimeLabel1->timerenabled(); }
+
+void TForm1::PauseClick()
+{
+    if (paused()) {
+        ResumeClick();
+        return;
+    }
+    if (!gameRunning())
+        return;
+    TimeLabel1->setTimerenabled(false);
+    sd991->setEnabled(false);
+    // Nothing may change the hidden board meanwhile.
+    for (QToolButton *b : {ToolButton9, tbresign, tbsolve, tbfirst, tbback, tbnext, tblast})
+        b->setEnabled(false);
+    w_.frmExplain->setEnabled(false);
+    pauseCover_->cover();
+}
+
+void TForm1::ResumeClick()
+{
+    if (!paused())
+        return;
+    endPause();
+    sd991->setEnabled(true);
+    TimeLabel1->setTimerenabled(true);
+}
+
+void TForm1::endPause()
+{
+    if (!paused())
+        return;
+    pauseCover_->hide();
+    for (QToolButton *b : {ToolButton9, tbresign, tbsolve})
+        b->setEnabled(true);
+    w_.frmExplain->setEnabled(true);
+    UpdateStepButtons();
+}
+
+bool TForm1::PauseKey(int key)
+{
+    if (paused()) {
+        ResumeClick();
+        return true;
+    }
+    if ((key == Qt::Key_P || key == Qt::Key_Pause) && gameRunning()) {
+        PauseClick();
+        return true;
+    }
+    return false;
+}

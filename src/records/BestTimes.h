@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// The ten best times of each bank level, in a file of their own.
+namespace besttimes {
+
+inline constexpr const char *kFileName = "besttimes.dat";
+inline constexpr int kLevels = 5; // Very Easy .. Diabolical
+inline constexpr int kKept = 10;
+
+struct Entry {
+    int ms = 0;
+    QDateTime when; // local time, to the second
+    int hints = 0;
+    bool operator==(const Entry &) const = default;
+};
+
+struct Tables {
+    std::array<QList<Entry>, kLevels> level;
+
+    // Puts the entry among the level's best times, after any as fast: its
+    // place 0..9, or -1 when it is not among the ten (or the level or the
+    // entry is out of range, which changes nothing).
+    int add(int level, const Entry &entry);
+    bool operator==(const Tables &) const = default;
+};
+
+// One line per entry, "LEVEL MS YYYY-MM-DDTHH:MM:SS HINTS", fastest first.
+QStringList toLines(const Tables &t);
+// The entries of the lines that read as such; every other line is skipped,
+// and a level keeps no more than its ten best.
+Tables fromLines(const QStringList &lines);
+
+// The tables of the file at path; empty when it is missing, unreadable or
+// too large to be a table of best times.
+Tables load(const QString &path);
+// Writes the file whole and atomically; false and the reason on failure.
+bool save(const QString &path, const Tables &t, QString *error);
+
+// A game on the board, as far as its time can count.
+struct Round {
+    bool fromBank = false;      // dealt by a level command
+    bool solutionShown = false; // Show Solution filled the board
+    int hints = 0;
+    bool finished = false;      // the finish was counted already
+};
+// Whether finishing the round at level counts as a time of that level.
+bool counts(const Round &r, int level);
+
+} // namespace besttimes

@@ -1,0 +1,143 @@
+// Printed puzzle sheets read back from the PDF with pdftotext: the givens
+// on their pages, the solutions page, the page count; and the sheet as the
+// Print Puzzles window deals, prints and saves it.
+#include "exchange/PuzzleSheet.h"
+#include "game/UfrmPrintSheets.h"
+#include "support/GameDriver.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSpinBox>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+// The text of each page of the PDF.
+QStringList pages(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    QStringList out = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!out.isEmpty() && out.last().trimmed().isEmpty())
+        out.removeLast();
+    return out;
+}
+
+// The digits of a page's boards, in reading order: the caption lines are
+// the ones with letters.
+QString boardDigits(const QString &page)
+{
+    QString digits;
+    for (const QString &line : page.split(QLatin1Char('\n')))
+        if (!line.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            for (QChar c : line)
+                if (c.isDigit())
+                    digits += c;
+    return digits;
+}
+
+QString givensDigits(const QString &givens) { return QString(givens).remove(QRegularExpression(QStringLiteral("[^1-9]"))); }
+
+sheet::Puzzle known(int n)
+{
+    return {QString::fromLatin1(fixture::kGivens), QString::fromLatin1(fixture::kSolution), QStringLiteral("%1. Gentle").arg(n)};
+}
+
+} // namespace
+
+class TestPuzzleSheet : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+
+    void pageCounts_data()
+    {
+        QTest::addColumn<int>("puzzles");
+        QTest::addColumn<int>("perPage");
+        QTest::addColumn<bool>("solutions");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("1 of 1") << 1 << 1 << false << 1;
+        QTest::newRow("3 by 2, solutions") << 3 << 2 << true << 3;
+        QTest::newRow("12 by 4") << 12 << 4 << false << 3;
+        QTest::newRow("12 by 6, solutions") << 12 << 6 << true << 3;
+        QTest::newRow("7 by 6") << 7 << 6 << false << 2;
+    }
+    void pageCounts()
+    {
+        QFETCH(int, puzzles);
+        QFETCH(int, perPage);
+        QFETCH(bool, solutions);
+        QFETCH(int, expected);
+        QList<sheet::Puzzle> list;
+        for (int i = 0; i < puzzles; ++i)
+            list << known(i + 1);
+        const sheet::Layout layout{.perPage = perPage, .solutions = solutions};
+        QCOMPARE(sheet::pageCount(puzzles, layout), expected);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("sheet.pdf");
+        QString error;
+        QVERIFY2(sheet::writePdf(pdf, list, layout, &error), qPrintable(error));
+        QCOMPARE(pages(pdf).size(), expected);
+    }
+
+    // One to a page: each page holds exactly its puzzle's givens, row by
+    // row; the solutions page holds every digit of the solution.
+    void givensAndSolutionsInTheText()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("sheet.pdf");
+        QVERIFY(sheet::writePdf(pdf, {known(1), known(2)}, {.perPage = 1, .solutions = true}, nullptr));
+        const QStringList text = pages(pdf);
+        QCOMPARE(text.size(), 3);
+        QCOMPARE(boardDigits(text[0]), givensDigits(QString::fromLatin1(fixture::kGivens)));
+        QVERIFY(text[1].contains("2. Gentle"));
+        QCOMPARE(boardDigits(text[2]).size(), 2 * 81);
+    }
+
+    void windowDealsPrintsAndSaves()
+    {
+        fixture::Game g;
+        TfrmPrintSheets &w = *g.program->windows().frmPrintSheets;
+        const QList<sheet::Puzzle> dealt = w.Deal(TfrmPrintSheets::kOneOfEach, 6);
+        QCOMPARE(dealt.size(), 6);
+        QCOMPARE(dealt[4].caption, QString("5. Diabolical"));
+        QCOMPARE(dealt[5].caption, QString("6. Very Easy"));
+        for (const sheet::Puzzle &p : dealt) {
+            QCOMPARE(p.solution.size(), 81);
+            for (int i = 0; i < 81; ++i)
+                QVERIFY(p.givens[i] == QLatin1Char('.') || p.givens[i] == p.solution[i]);
+        }
+
+        FakePrinter printer;
+        QTemporaryDir dir;
+        QPdfWriter device(dir.filePath("printed.pdf"));
+        printer.device = &device;
+        w.count()->setValue(5);
+        w.perPage()->setCurrentIndex(1); // 2 to a page
+        w.PrintClick();
+        printer.device = nullptr;
+        QCOMPARE(printer.prints, 1);
+        QCOMPARE(pages(dir.filePath("printed.pdf")).size(), 4);
+
+        printer.fileName = dir.filePath("saved.pdf");
+        w.solutions()->setChecked(false);
+        w.SavePdfClick();
+        QCOMPARE(pages(printer.fileName).size(), 3);
+        printer.fileName.clear(); // cancelled: nothing written, nothing said
+        w.SavePdfClick();
+        QVERIFY(g.messages.reports.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestPuzzleSheet)
+#include "test_puzzle_sheet.moc"

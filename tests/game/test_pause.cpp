@@ -1,0 +1,126 @@
+// Pause: the clock and the history's sampling stop, the board is covered;
+// a key or a click goes on; minimising pauses; the record stays the same.
+#include "game/PauseCover.h"
+#include "game/UfrmOptions.h"
+#include "support/GameDriver.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using fixture::Game;
+
+namespace {
+QByteArray saved(Game &g)
+{
+    g.form->SaveLastGame();
+    QFile f(g.dir.filePath("lastgame.dat"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+bool covered(const Game &g)
+{
+    const PauseCover *cover = g.form->pauseCover();
+    return cover->isVisibleTo(g.form) && cover->geometry() == g.form->Panel1->geometry();
+}
+} // namespace
+
+class TestPause : public QObject {
+    Q_OBJECT
+private slots:
+    void pauseStopsClockAndSamplingAndHidesBoard()
+    {
+        Game g;
+        g.deal();
+        g.form->PlaceDigit(g.cell(1, 2), g.solutionAt(1, 2));
+        g.form->PauseClick();
+        QVERIFY(g.form->paused());
+        QVERIFY(!g.form->TimeLabel1->timer()->isActive());
+        QVERIFY(!g.form->sd991->isEnabled());
+        QVERIFY(covered(g));
+        for (QToolButton *b : {g.form->ToolButton9, g.form->tbsolve, g.form->tbresign, g.form->tbback})
+            QVERIFY(!b->isEnabled());
+        const int ms = g.form->TimeLabel1->MS();
+        QTest::qWait(350);
+        QCOMPARE(g.form->TimeLabel1->MS(), ms);
+        QCOMPARE(g.steps->memostep.size(), 1); // the move was never sampled
+
+        g.form->ResumeClick();
+        QVERIFY(!g.form->paused());
+        QVERIFY(g.form->sd991->isEnabled());
+        QVERIFY(g.form->tbsolve->isEnabled());
+        QTRY_COMPARE(g.steps->memostep.size(), 2);
+        QVERIFY(g.form->TimeLabel1->MS() > ms);
+    }
+
+    void goesOnByKeyCoverOrClock()
+    {
+        Game g;
+        g.form->show();
+        QVERIFY(QTest::qWaitForWindowActive(g.form));
+        g.deal();
+        QTest::keyClick(g.form, Qt::Key_P);
+        QVERIFY(g.form->paused());
+        QTest::keyClick(g.form, Qt::Key_A);
+        QVERIFY(!g.form->paused());
+        QTest::keyClick(g.form, Qt::Key_Pause);
+        QVERIFY(g.form->paused());
+        QTest::mouseClick(g.form->pauseCover(), Qt::LeftButton);
+        QVERIFY(!g.form->paused());
+        QTest::mouseClick(g.form->TimeLabel1, Qt::LeftButton);
+        QVERIFY(g.form->paused());
+        QTest::mouseClick(g.form->TimeLabel1, Qt::LeftButton);
+        QVERIFY(!g.form->paused());
+        g.form->Pause1->trigger();
+        QVERIFY(g.form->paused());
+        // A new game ends the pause.
+        g.form->NewGameClick(0);
+        QVERIFY(!g.form->paused());
+        QVERIFY(g.form->sd991->isEnabled());
+    }
+
+    void onlyWhileAGameRuns()
+    {
+        Game g;
+        g.form->PauseClick();
+        QVERIFY(!g.form->paused());
+        g.deal();
+        g.form->TimeLabel1->setTimerenabled(false); // as the finish leaves it
+        g.form->PauseClick();
+        QVERIFY(!g.form->paused());
+    }
+
+    void minimisingPausesUnlessTurnedOff()
+    {
+        Game g;
+        g.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g.form));
+        g.deal();
+        g.form->showMinimized();
+        QTRY_VERIFY(g.form->paused());
+        g.form->showNormal();
+        g.form->ResumeClick();
+        g.program->windows().frmOptions->box(3)->setChecked(false);
+        g.form->showMinimized();
+        QTest::qWait(50);
+        QVERIFY(!g.form->paused());
+    }
+
+    void recordUnchangedByPause()
+    {
+        Game g;
+        g.deal();
+        g.form->PlaceDigit(g.cell(1, 2), g.solutionAt(1, 2));
+        QTRY_COMPARE(g.steps->memostep.size(), 2);
+        const QByteArray before = saved(g);
+        g.form->PauseClick();
+        QCOMPARE(saved(g), before);
+        g.form->ResumeClick();
+        QCOMPARE(saved(g), before);
+    }
+};
+
+QTEST_MAIN(TestPause)
+#include "test_pause.moc"
