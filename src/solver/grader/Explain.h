@@ -28,7 +28,7 @@ struct ExplainStep {
     QString text;                     // one or two plain sentences
     // The candidates struck by the steps before that this step's pattern
     // needs gone: what ties it to them.
-    std::vector<CellDigit> premises;
+    std::vector<CellDigit> premises{};
 
     // "TECHNIQUE ACTION CELLS...", e.g. "hidden-single place r5c7=3".
     QString toolLine() const;
