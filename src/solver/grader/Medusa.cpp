@@ -172,8 +172,8 @@ Description describeMedusa(const Trace &trace, const Board &, const QString &rem
     const auto &t = std::get<ColourTrace>(trace);
     const CellSet all = t.first | t.second;
     Description out{
-        QStringLiteral("Colouring candidates along strong links (two places in a unit, two candidates in a cell) "
-                       "gives two colours, one of them all true: %1 against %2; %3. %4")
+        QStringLiteral("Two colours along strong links (two places in a unit, two candidates in a cell), one of "
+                       "them all true: %1 against %2; %3. %4")
             .arg(colour(t.firstCands), colour(t.secondCands),
                  t.firstFalse ? QStringLiteral("the first colour breaks a rule of Sudoku, so its candidates are false")
                               : QStringLiteral("a candidate that sees both colours, shares a cell with one and sees "

@@ -26,13 +26,13 @@ struct Candidate {
     Technique technique = Technique::HiddenSingle;
     Trace trace{};
     CandidateSet needs{};
-    std::vector<int> kept{};              // the rungs it needs, in order
-    std::tuple<int, int, int> cost{};     // steps, hardest technique, cell
+    std::vector<int> kept{};          // the rungs it needs, in order
+    std::tuple<int, int, int> cost{}; // steps, hardest technique, cell
 };
 
-// The rungs before `stage` that need, struck something needed; each
-// candidate was struck by one rung only, so dropping any kept rung leaves
-// a read candidate in place.
+// The rungs that struck a candidate the placement, or a kept later rung,
+// read; each candidate was struck by one rung only, so dropping any kept
+// rung leaves a read candidate in place.
 std::vector<int> closure(const std::vector<Rung> &rungs, CandidateSet need)
 {
     std::vector<int> kept;

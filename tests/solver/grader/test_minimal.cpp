@@ -25,6 +25,9 @@ constexpr int kBankStride = 100;
 constexpr int kBankStride = 10;
 #endif
 
+// About 16 lines of the Next Step window.
+constexpr qsizetype kChainText = 480;
+
 // The placement is a naked or a hidden single on the board.
 bool single(const grader::Board &b, grader::CellDigit p)
 {
@@ -97,10 +100,17 @@ private slots:
                 const QString what = engine::toString(g);
                 QVERIFY2(steps.back().place && steps.size() <= all.steps.size(), qPrintable(what));
                 shorter += steps.size() < all.steps.size();
-                for (const ExplainStep &s : steps)
+                for (const ExplainStep &s : steps) {
+                    // A chain of up to eight links, or a Medusa of up to nine candidates,
+                    // reads in the window without scrolling.
+                    const bool medusa = s.technique == grader::Technique::Medusa3D;
+                    if (s.technique >= grader::Technique::XCycle
+                        && (medusa ? s.text.count(QLatin1Char('=')) <= 9 : s.text.count(QChar(0x2014)) <= 8))
+                        QVERIFY2(s.text.size() <= kChainText, qPrintable(s.text));
                     for (const grader::CellDigit &cd : s.changes)
                         QVERIFY2(((*solution)[static_cast<std::size_t>(cd.cell)] == cd.digit) == s.place,
                                  qPrintable(what + ' ' + s.toolLine()));
+                }
                 int made = 0;
                 QVERIFY2(justified(g, steps, steps.size(), made) && made + 1 == static_cast<int>(steps.size()),
                          qPrintable(what));
