@@ -59,14 +59,20 @@ engine::Grid placedDigits(const CellGrid &board)
     return g;
 }
 
-QString explanationHtml(const grader::Explanation &e)
+QString explanationHtml(const grader::Explanation &e) { return explanationHtml(e, -1); }
+
+QString explanationHtml(const grader::Explanation &e, int current)
 {
     QString html;
     int n = 0;
-    for (const grader::ExplainStep &s : e.steps)
-        html += QStringLiteral("<p style=\"margin-bottom:2px\"><b>%1. %2</b></p><p>%3</p>")
+    for (const grader::ExplainStep &s : e.steps) {
+        // Grey, not hidden: the player still sees where the step leads.
+        const bool faded = current >= 0 && n != current;
+        const QString style = faded ? QStringLiteral(" style=\"color:#808080\"") : QString();
+        html += QStringLiteral("<p style=\"margin-bottom:2px\"><a name=\"step%1\"></a><b%4>%1. %2</b></p><p%4>%3</p>")
                     .arg(++n)
-                    .arg(s.title.toHtmlEscaped(), s.text.toHtmlEscaped());
+                    .arg(s.title.toHtmlEscaped(), s.text.toHtmlEscaped(), style);
+    }
     if (e.state != grader::ExplainState::Steps || e.steps.empty())
         html += QStringLiteral("<p>%1</p>").arg(e.message.toHtmlEscaped());
     return html;
@@ -83,22 +89,36 @@ std::optional<grader::CellDigit> placement(const grader::Explanation &e)
     return p;
 }
 
-Marks marksOf(const grader::Explanation &e)
+namespace {
+
+Marks marksOfSteps(const grader::Explanation &e, std::size_t from, std::size_t to)
 {
     Marks marks{};
     const auto mark = [&](int cell, Mark m) {
         if (cell >= 0 && cell < 81 && marks[static_cast<std::size_t>(cell)] != Mark::Change)
             marks[static_cast<std::size_t>(cell)] = m;
     };
-    for (const grader::ExplainStep &s : e.steps)
-        for (int c : s.pattern)
+    to = std::min(to, e.steps.size());
+    for (std::size_t i = from; i < to; ++i)
+        for (int c : e.steps[i].pattern)
             mark(c, Mark::Pattern);
-    for (const grader::ExplainStep &s : e.steps)
-        for (const grader::CellDigit &cd : s.changes)
+    for (std::size_t i = from; i < to; ++i)
+        for (const grader::CellDigit &cd : e.steps[i].changes)
             mark(cd.cell, Mark::Change);
     if (e.state == grader::ExplainState::WrongDigit)
         mark(e.wrong.cell, Mark::Change);
     return marks;
+}
+
+} // namespace
+
+Marks marksOf(const grader::Explanation &e) { return marksOfSteps(e, 0, e.steps.size()); }
+
+Marks marksOf(const grader::Explanation &e, int step)
+{
+    if (step < 0)
+        return marksOfSteps(e, 0, 0);
+    return marksOfSteps(e, static_cast<std::size_t>(step), static_cast<std::size_t>(step) + 1);
 }
 
 int colorDistance(TColor a, TColor b)

@@ -30,6 +30,9 @@ engine::Grid placedDigits(const CellGrid &board);
 // line of its own above its sentences; the state's sentence after steps
 // that stop short of a placement; the sentence alone for the other states.
 QString explanationHtml(const grader::Explanation &e);
+// The same with one step the current one: the others in grey, each step
+// anchored as "stepN" (from 1) to scroll to.
+QString explanationHtml(const grader::Explanation &e, int current);
 
 // The placement the explanation ends in, if any.
 std::optional<grader::CellDigit> placement(const grader::Explanation &e);
@@ -40,6 +43,8 @@ using Marks = std::array<Mark, 81>;
 // take the placement (a change outranks a pattern); a wrong digit's cell
 // counts as a change.
 Marks marksOf(const grader::Explanation &e);
+// The marks of one step alone (0 based): its pattern and its changes.
+Marks marksOf(const grader::Explanation &e, int step);
 
 struct MarkColors {
     TColor pattern;

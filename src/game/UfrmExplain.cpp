@@ -87,6 +87,15 @@ TfrmExplain::TfrmExplain(GameHost &host)
     // Nothing is typed here: no blinking caret in the text.
     memo1->setCursorWidth(0);
 
+    BackButton = new QPushButton(QStringLiteral("< &Back"), this);
+    BackButton->setObjectName(QStringLiteral("BackButton"));
+    BackButton->setAutoDefault(false);
+    NextButton = new QPushButton(QStringLiteral("&Next >"), this);
+    NextButton->setObjectName(QStringLiteral("NextButton"));
+    NextButton->setAutoDefault(false);
+    connect(BackButton, &QPushButton::clicked, this, &TfrmExplain::BackClick);
+    connect(NextButton, &QPushButton::clicked, this, &TfrmExplain::NextClick);
+
     ApplyButton = new QPushButton(QStringLiteral("&Apply"), this);
     ApplyButton->setObjectName(QStringLiteral("ApplyButton"));
     ApplyButton->setEnabled(false);
@@ -99,12 +108,16 @@ TfrmExplain::TfrmExplain(GameHost &host)
     // The player goes on choosing digits and modes from here.
     host.ForwardKeys(this);
 
+    auto *walk = new QHBoxLayout;
+    walk->addWidget(BackButton);
+    walk->addWidget(NextButton);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ApplyButton);
     buttons->addWidget(CloseButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(memo1, 1);
+    layout->addLayout(walk);
     layout->addLayout(buttons);
     resize(kSize);
 
@@ -127,10 +140,23 @@ nextstep::Position TfrmExplain::position()
 void TfrmExplain::explain()
 {
     shownAt_ = position();
-    shown_ = grader::explainNext(shownAt_.placed, shownAt_.solution ? &*shownAt_.solution : nullptr);
-    memo1->setHtml(nextstep::explanationHtml(shown_));
+    shown_ = grader::explainNext(shownAt_.placed, shownAt_.solution ? &*shownAt_.solution : nullptr,
+                                 grader::ExplainScope::Minimal);
     ApplyButton->setEnabled(nextstep::placement(shown_).has_value() && board_.isEnabled());
-    stepMarks_->setMarks(nextstep::marksOf(shown_));
+    showStep(0);
+}
+
+void TfrmExplain::showStep(int step)
+{
+    const int count = static_cast<int>(shown_.steps.size());
+    current_ = std::clamp(step, 0, std::max(count - 1, 0));
+    // One step alone is shown as before, in black.
+    memo1->setHtml(nextstep::explanationHtml(shown_, count > 1 ? current_ : -1));
+    if (count > 1)
+        memo1->scrollToAnchor(QStringLiteral("step%1").arg(current_ + 1));
+    BackButton->setEnabled(current_ > 0);
+    NextButton->setEnabled(current_ + 1 < count);
+    stepMarks_->setMarks(nextstep::marksOf(shown_, current_));
 }
 
 void TfrmExplain::ExplainClick()

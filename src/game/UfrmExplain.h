@@ -52,10 +52,17 @@ public:
     // Places the digit the explanation ends in as the player's own move.
     void ApplyClick();
 
+    // Back and Next: the step shown on the board, the placement last.
+    void BackClick() { showStep(current_ - 1); }
+    void NextClick() { showStep(current_ + 1); }
+    int currentStep() const { return current_; }
+
     const grader::Explanation &explanation() const { return shown_; }
     TStepMarks *stepMarks() const { return stepMarks_; }
 
     QTextEdit *memo1 = nullptr;
+    QPushButton *BackButton = nullptr;
+    QPushButton *NextButton = nullptr;
     QPushButton *ApplyButton = nullptr;
     QPushButton *CloseButton = nullptr;
 
@@ -68,10 +75,13 @@ private:
     void placeBeside();
     nextstep::Position position();
     void explain();
+    // Frames only that step's cells and greys the others' words.
+    void showStep(int step);
 
     GameHost &host_;
     TPICSD33 &board_;
     QPointer<TStepMarks> stepMarks_;
     nextstep::Position shownAt_;
     grader::Explanation shown_;
+    int current_ = 0;
 };

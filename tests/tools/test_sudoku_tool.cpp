@@ -110,14 +110,19 @@ private slots:
         QCOMPARE(marked.status, 0);
     }
 
+    // "explain" prints the steps the placement needs, "explain --all" every
+    // step up to it.
     void explainPrintsStepsThenABlankLine_data()
     {
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<QByteArray>("all");
         const QByteArray single = "hidden-single place r1c6=8\n\n";
-        QTest::newRow("a hidden single") << kUnique + '\n' << single;
+        QTest::newRow("a hidden single") << kUnique + '\n' << single << single;
         QTest::newRow("removals, then the placement")
             << QByteArray("074500619006700584005060372607139408038000901000200736040000267060000095702000043\n")
+            << QByteArray("hidden-pair remove r8c5-4 r8c6-4\n"
+                          "hidden-single place r8c4=4\n\n")
             << QByteArray("locked-candidates remove r7c1-3 r8c1-3\n"
                           "locked-candidates remove r7c6-3 r8c6-3\n"
                           "naked-pair remove r8c3-1 r8c4-8 r8c5-1 r8c5-8 r8c6-1 r8c6-8\n"
@@ -126,19 +131,23 @@ private slots:
         clash[10] = '5';
         QByteArray wrong = kUnique;
         wrong[2] = '2';
-        QTest::newRow("none") << clash + '\n' + wrong + '\n' + kSolution + "\n\n" << QByteArray("none\n\n").repeated(4);
+        const QByteArray none = QByteArray("none\n\n").repeated(4);
+        QTest::newRow("none") << clash + '\n' + wrong + '\n' + kSolution + "\n\n" << none << none;
         QTest::newRow("beyond the ladder")
             << QByteArray("800000000003600000070090200050007000000045700000100030001000068008500010090000400\n" + kUnique)
-            << "stuck\n\n" + single;
+            << "stuck\n\n" + single << "stuck\n\n" + single;
     }
     void explainPrintsStepsThenABlankLine()
     {
         QFETCH(QByteArray, input);
         QFETCH(QByteArray, output);
-        const Run r = tool({QStringLiteral("explain")}, input);
-        QCOMPARE(r.status, 0);
-        QCOMPARE(r.out, output);
-        QCOMPARE(r.err, QByteArray());
+        QFETCH(QByteArray, all);
+        for (const QStringList &args : {QStringList{"explain"}, QStringList{"explain", "--all"}}) {
+            const Run r = tool(args, input);
+            QCOMPARE(r.status, 0);
+            QCOMPARE(r.out, args.size() == 1 ? output : all);
+            QCOMPARE(r.err, QByteArray());
+        }
     }
 
     void explainHelpListsLineFormatAndTechniques()
@@ -147,7 +156,7 @@ private slots:
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.startsWith("usage: sudoku-tool explain [FILE]\n"));
         for (const char *word : {"TECHNIQUE ACTION CELL", "rRcC=D", "rRcC-D", "locked-candidates", "bug-plus-one",
-                                 "grouped-aic", "stuck", "none"})
+                                 "grouped-aic", "stuck", "none", "explain --all [FILE]"})
             QVERIFY2(help.out.contains(word), word);
     }
 

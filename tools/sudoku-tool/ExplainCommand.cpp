@@ -9,6 +9,7 @@ namespace {
 
 const char kHelp[] =
     "usage: sudoku-tool explain [FILE]\n"
+    "       sudoku-tool explain --all [FILE]\n"
     "\n"
     "Explains the next logical step of positions, one per line, read from\n"
     "FILE or, without FILE or with \"-\", from standard input. A line reads as\n"
@@ -17,8 +18,11 @@ const char kHelp[] =
     "\n"
     "The techniques of the difficulty ladder are applied to the digits and\n"
     "the candidates they leave, easiest first and again from the easiest\n"
-    "after each success, until one places a digit. Prints one line per\n"
-    "technique applied:\n"
+    "after each success, until one places a digit, and a few steps further\n"
+    "for a digit that needs fewer of them. Prints the steps the digit needs\n"
+    "for the digit of fewest steps (then the easiest hardest technique, then\n"
+    "the first cell row by row), or with --all every technique applied up\n"
+    "to the first placement, one line each:\n"
     "  TECHNIQUE ACTION CELL...\n"
     "  ACTION     \"place\" (one CELL rRcC=D) or \"remove\" (each CELL rRcC-D\n"
     "             a candidate struck); R row, C column, D digit, 1..9, cells\n"
@@ -37,9 +41,12 @@ const char kHelp[] =
     "Exit status: 0 when every line was explained, 1 a failed write, 2 for\n"
     "bad usage or an unreadable file.\n";
 
-int runExplain(const QStringList &args)
+int runExplain(const QStringList &given)
 {
-    return toolio::runLines("explain", args, 81, "results", [](const QByteArray &line, QByteArray &text) {
+    QStringList args = given;
+    const bool all = args.removeAll(QStringLiteral("--all")) > 0;
+    const grader::ExplainScope scope = all ? grader::ExplainScope::All : grader::ExplainScope::Minimal;
+    return toolio::runLines("explain", args, 81, "results", [scope](const QByteArray &line, QByteArray &text) {
         const engine::Grid position = engine::parse(line.constData(), static_cast<std::size_t>(line.size()));
         const bool blank = std::find(position.begin(), position.end(), 0) != position.end();
         const std::optional<engine::Grid> solution = blank ? engine::uniqueSolution(position) : std::nullopt;
@@ -47,7 +54,7 @@ int runExplain(const QStringList &args)
             text += "none\n\n";
             return;
         }
-        const grader::Explanation e = grader::explainNext(position, &*solution);
+        const grader::Explanation e = grader::explainNext(position, &*solution, scope);
         for (const grader::ExplainStep &s : e.steps)
             text += s.toolLine().toLatin1() + '\n';
         if (e.state == grader::ExplainState::Stuck)

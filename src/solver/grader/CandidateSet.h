@@ -27,6 +27,36 @@ struct CandidateSet {
             r.w[k] = w[k] & o.w[k];
         return r;
     }
+    CandidateSet operator|(const CandidateSet &o) const
+    {
+        CandidateSet r;
+        for (std::size_t k = 0; k < w.size(); ++k)
+            r.w[k] = w[k] | o.w[k];
+        return r;
+    }
+    // Set difference.
+    CandidateSet operator-(const CandidateSet &o) const
+    {
+        CandidateSet r;
+        for (std::size_t k = 0; k < w.size(); ++k)
+            r.w[k] = w[k] & ~o.w[k];
+        return r;
+    }
+    CandidateSet &operator|=(const CandidateSet &o) { return *this = *this | o; }
+    bool empty() const
+    {
+        for (std::uint64_t x : w)
+            if (x)
+                return false;
+        return true;
+    }
+    bool operator==(const CandidateSet &) const = default;
+    // Every digit of the cell.
+    void setCell(int cell)
+    {
+        for (int d = 1; d <= 9; ++d)
+            set(cell, d);
+    }
     int count() const
     {
         int n = 0;

@@ -1,5 +1,6 @@
 #include "solver/grader/Board.h"
 #include "solver/grader/CandidateSet.h"
+#include "solver/grader/Premises.h"
 #include "solver/grader/Techniques.h"
 #include "solver/grader/Trace.h"
 #include "solver/grader/Wording.h"
@@ -213,13 +214,6 @@ std::vector<int> chainPath(const Graph &g, int start, int end)
 // puzzles that need one are beyond the ladder.
 constexpr int kMaxLinks = 15;
 
-// "the 5 in row 1, column 2", or for a group "the 5 in row 1, column 2 or
-// row 1, column 3".
-QString node(const ChainTrace::Node &n)
-{
-    return QStringLiteral("the %1 in %2").arg(n.digit).arg(words::cells(n.cells, "or"));
-}
-
 bool chain(Board &b, unsigned links, int &extra)
 {
     const Graph g = build(b, links);
@@ -255,29 +249,51 @@ bool groupedChain(Board &b, int &extra)
     return chain(b, UnitStrong | CellStrong | UnitWeak | CellWeak | Groups, extra);
 }
 
+// "r1c2=5 — r1c7=5 — r1c7=3": short enough to read a chain of eight links
+// in the window at a glance; a group's cells share the digit, "r1c2/r1c3=5".
 Description describeChain(const Trace &trace, const Board &, const QString &remove)
 {
     const auto &t = std::get<ChainTrace>(trace);
     if (t.nodes.empty())
         return {};
     std::vector<int> through;
-    for (const ChainTrace::Node &n : t.nodes)
+    QStringList links;
+    for (const ChainTrace::Node &n : t.nodes) {
+        QStringList cells;
         n.cells.forEach([&](int x) {
+            cells << words::shortCell(x);
             if (std::find(through.begin(), through.end(), x) == through.end())
                 through.push_back(x);
         });
+        links << QStringLiteral("%1=%2").arg(cells.join(QLatin1Char('/'))).arg(n.digit);
+    }
+    const QString chain = links.join(QStringLiteral(" \u2014 "));
     const ChainTrace::Node &first = t.nodes.front(), &last = t.nodes.back();
     if (first.digit == last.digit && first.cells == last.cells) // a loop back to its start
-        return {QStringLiteral("A chain of %1 links through %2 shows that %3 is true, so no candidate that "
-                               "conflicts with it can be. %4")
+        return {QStringLiteral("A chain of %1 links, %2, shows that %3 is true, so no candidate that conflicts "
+                               "with it can be. %4")
                     .arg(t.links)
-                    .arg(words::cells(through), node(first), remove),
+                    .arg(chain, links.front(), remove),
                 through};
-    return {QStringLiteral("A chain of %1 links through %2 shows that %3 or %4 is true, so no candidate that "
-                           "conflicts with both can be. %5")
+    return {QStringLiteral("A chain of %1 links, %2, shows that %3 or %4 is true, so no candidate that conflicts "
+                           "with both can be. %5")
                 .arg(t.links)
-                .arg(words::cells(through), node(first), node(last), remove),
+                .arg(chain, links.front(), links.back(), remove),
             through};
+}
+
+// The strong links, the first of every two: a bivalue cell, or a digit's
+// only two places in a unit.
+void readsChain(const Trace &trace, const Board &, CandidateSet &r)
+{
+    const auto &t = std::get<ChainTrace>(trace);
+    for (std::size_t i = 0; i + 1 < t.nodes.size(); i += 2) {
+        const ChainTrace::Node &p = t.nodes[i], &q = t.nodes[i + 1];
+        if (p.digit == q.digit)
+            reads::digitInUnitsOf(r, p.cells | q.cells, p.digit);
+        else
+            reads::cells(r, p.cells | q.cells);
+    }
 }
 
 } // namespace grader

@@ -1,6 +1,7 @@
 #include "solver/grader/Explain.h"
 
 #include "solver/grader/Board.h"
+#include "solver/grader/ExplainSteps.h"
 #include "solver/grader/Trace.h"
 #include "solver/grader/Wording.h"
 
@@ -32,8 +33,18 @@ bool clash(const engine::Grid &placed, QString &message)
     return false;
 }
 
-// The step that took `before` to `after`: the one placement, or every
-// candidate struck.
+} // namespace
+
+namespace ladder {
+
+CandidateSet candidatesOf(const Board &b)
+{
+    CandidateSet s;
+    for (int c = 0; c < 81; ++c)
+        forEachDigit(b.cand[static_cast<std::size_t>(c)], [&](int d) { s.set(c, d); });
+    return s;
+}
+
 ExplainStep stepBetween(Technique t, const Board &before, const Board &after)
 {
     ExplainStep s;
@@ -54,7 +65,6 @@ ExplainStep stepBetween(Technique t, const Board &before, const Board &after)
     return s;
 }
 
-// The step's sentence and framed cells, from what its finder traced.
 void describe(ExplainStep &step, const Trace &trace, const Board &before)
 {
     const QString remove = step.place ? QString() : words::removals(step.changes);
@@ -75,7 +85,22 @@ bool agrees(const ExplainStep &s, const engine::Grid &solution)
     return !s.changes.empty();
 }
 
-} // namespace
+CandidateSet needs(Technique t, const Trace &trace, const Board &before, const CandidateSet &start)
+{
+    CandidateSet read;
+    if (!std::holds_alternative<std::monostate>(trace))
+        info(t).premises(trace, before, read);
+    return (read & start) - candidatesOf(before);
+}
+
+std::vector<CellDigit> listOf(const CandidateSet &s)
+{
+    std::vector<CellDigit> out;
+    s.forEach([&](int c, int d) { out.push_back({c, d}); });
+    return out;
+}
+
+} // namespace ladder
 
 QString cellName(int cell)
 {
@@ -97,7 +122,7 @@ QString ExplainStep::toolLine() const
     return line;
 }
 
-Explanation explainNext(const engine::Grid &given, const engine::Grid *solution)
+Explanation explainNext(const engine::Grid &given, const engine::Grid *solution, ExplainScope scope)
 {
     // Anything but 1..9 is a blank.
     engine::Grid placed = given;
@@ -135,6 +160,13 @@ Explanation explainNext(const engine::Grid &given, const engine::Grid *solution)
     // Only wrong digits empty a cell, and those were caught above.
     if (!board.setPuzzle(placed) || !board.consistent())
         return e;
+    using namespace ladder;
+    if (scope == ExplainScope::Minimal && cheapest(board, *solution, e.steps)) {
+        e.state = ExplainState::Steps;
+        e.message.clear();
+        return e;
+    }
+    const CandidateSet start = candidatesOf(board);
     // Each step strikes at least one of the 729 candidates.
     for (bool progress = true; progress;) {
         progress = false;
@@ -152,6 +184,7 @@ Explanation explainNext(const engine::Grid &given, const engine::Grid *solution)
             if (!agrees(step, *solution))
                 return e;
             describe(step, trace, board);
+            step.premises = listOf(needs(t, trace, board, start));
             e.steps.push_back(step);
             if (step.place) {
                 e.state = ExplainState::Steps;

@@ -26,6 +26,9 @@ struct ExplainStep {
     std::vector<int> pattern;         // the cells that make the pattern
     QString title;                    // "Hidden single", "Locked candidates (pointing)", ...
     QString text;                     // one or two plain sentences
+    // The candidates struck by the steps before that this step's pattern
+    // needs gone: what ties it to them.
+    std::vector<CellDigit> premises{};
 
     // "TECHNIQUE ACTION CELLS...", e.g. "hidden-single place r5c7=3".
     QString toolLine() const;
@@ -50,8 +53,18 @@ struct Explanation {
 // "row 5, column 7" for a cell.
 QString cellName(int cell);
 
+enum class ExplainScope {
+    // Every step the ladder takes until its first placement.
+    All,
+    // Only the steps the placement needs, for the placement of fewest
+    // steps (then the easiest hardest technique, then the first cell in
+    // reading order) among those the ladder reaches within its budget.
+    Minimal,
+};
+
 // placed: givens and the player's digits (0 blank). solution: the known
 // solution, or nullptr when the puzzle has none or more than one.
-Explanation explainNext(const engine::Grid &placed, const engine::Grid *solution);
+Explanation explainNext(const engine::Grid &placed, const engine::Grid *solution,
+                        ExplainScope scope = ExplainScope::All);
 
 } // namespace grader

@@ -1,5 +1,6 @@
 #include "solver/grader/Board.h"
 #include "solver/grader/Combinations.h"
+#include "solver/grader/Premises.h"
 #include "solver/grader/Techniques.h"
 #include "solver/grader/Trace.h"
 #include "solver/grader/Wording.h"
@@ -82,6 +83,17 @@ Description describeFish(const Trace &trace, const Board &, const QString &remov
                 .arg(words::units(t.cover), words::cells(t.cells),
                      QLatin1String(t.base.front() >= 9 ? "columns" : "rows"), remove),
             t.cells};
+}
+
+void readsFish(const Trace &trace, const Board &, CandidateSet &r)
+{
+    const auto &t = std::get<FishTrace>(trace);
+    CellSet base, cover;
+    for (int u : t.base)
+        base |= tables().unitSet[static_cast<std::size_t>(u)];
+    for (int u : t.cover)
+        cover |= tables().unitSet[static_cast<std::size_t>(u)];
+    reads::digitIn(r, base - cover, t.digit);
 }
 
 } // namespace grader

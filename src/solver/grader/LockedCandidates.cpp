@@ -1,4 +1,5 @@
 #include "solver/grader/Board.h"
+#include "solver/grader/Premises.h"
 #include "solver/grader/Techniques.h"
 #include "solver/grader/Trace.h"
 #include "solver/grader/Wording.h"
@@ -68,6 +69,13 @@ Description describeLocked(const Trace &trace, const Board &, const QString &rem
                 .arg(words::cells(t.cells, "or"), QLatin1String(t.cells.size() == 2 ? "both" : "all"),
                      words::unit(t.cleared), remove),
             t.cells};
+}
+
+void readsLocked(const Trace &trace, const Board &, CandidateSet &r)
+{
+    const auto &t = std::get<LockedTrace>(trace);
+    const auto &units = tables().unitSet;
+    reads::digitIn(r, units[static_cast<std::size_t>(t.unit)] - units[static_cast<std::size_t>(t.cleared)], t.digit);
 }
 
 } // namespace grader

@@ -1,5 +1,6 @@
 #include "solver/grader/Board.h"
 #include "solver/grader/CandidateSet.h"
+#include "solver/grader/Premises.h"
 #include "solver/grader/Techniques.h"
 #include "solver/grader/Trace.h"
 #include "solver/grader/Wording.h"
@@ -30,6 +31,14 @@ bool falsify(Board &b, const Cluster &k, int colour)
     return any;
 }
 
+CandidateSet members(const Cluster &k, int colour)
+{
+    CandidateSet s;
+    for (int d = 1; d <= 9; ++d)
+        k.cells[colour][static_cast<std::size_t>(d)].forEach([&](int c) { s.set(c, d); });
+    return s;
+}
+
 bool examine(Board &b, const Cluster &k, const std::array<CellSet, 10> &with)
 {
     const auto &t = tables();
@@ -56,17 +65,25 @@ bool examine(Board &b, const Cluster &k, const std::array<CellSet, 10> &with)
                 contradiction = !(s & k.cells[x][static_cast<std::size_t>(e)]).empty();
         }
         // An uncoloured cell all of whose candidates see this colour.
+        int emptied = -1;
         for (int c = 0; c < 81 && !contradiction; ++c) {
             const Mask m = b.cand[static_cast<std::size_t>(c)];
             if (!m || anyColour[0].test(c) || anyColour[1].test(c))
                 continue;
-            bool emptied = true;
-            forEachDigit(m, [&](int d) { emptied &= seen[x][static_cast<std::size_t>(d)].test(c); });
-            contradiction = emptied;
+            bool all = true;
+            forEachDigit(m, [&](int d) { all &= seen[x][static_cast<std::size_t>(d)].test(c); });
+            contradiction = all;
+            if (all)
+                emptied = c;
         }
         if (contradiction && falsify(b, k, x)) {
             if (b.trace)
-                *b.trace = ColourTrace{.firstFalse = true, .first = anyColour[x], .second = anyColour[1 - x]};
+                *b.trace = ColourTrace{.firstFalse = true,
+                                       .first = anyColour[x],
+                                       .second = anyColour[1 - x],
+                                       .firstCands = members(k, x),
+                                       .secondCands = members(k, 1 - x),
+                                       .emptied = emptied};
             return true;
         }
     }
@@ -83,7 +100,7 @@ bool examine(Board &b, const Cluster &k, const std::array<CellSet, 10> &with)
         changed |= b.removeFrom(uncoloured & anyColour[0] & anyColour[1], d);
     }
     if (changed && b.trace)
-        *b.trace = ColourTrace{.first = anyColour[0], .second = anyColour[1]};
+        *b.trace = ColourTrace{.first = anyColour[0], .second = anyColour[1], .firstCands = members(k, 0), .secondCands = members(k, 1)};
     return changed;
 }
 
@@ -138,14 +155,26 @@ bool medusa3D(Board &b, int &)
     return false;
 }
 
+namespace {
+
+// "r1c2=5, r3c4=7": each colour as the candidates it holds.
+QString colour(const CandidateSet &s)
+{
+    QStringList items;
+    s.forEach([&](int c, int d) { items << QStringLiteral("%1=%2").arg(words::shortCell(c)).arg(d); });
+    return items.join(QStringLiteral(", "));
+}
+
+} // namespace
+
 Description describeMedusa(const Trace &trace, const Board &, const QString &remove)
 {
     const auto &t = std::get<ColourTrace>(trace);
     const CellSet all = t.first | t.second;
     Description out{
-        QStringLiteral("Colouring the candidates of %1 along strong links (two places in a unit, two "
-                       "candidates in a cell) gives two colours, one of them all true; %2. %3")
-            .arg(all.count() <= 6 ? words::cells(all) : QStringLiteral("%1 cells").arg(all.count()),
+        QStringLiteral("Two colours along strong links (two places in a unit, two candidates in a cell), one of "
+                       "them all true: %1 against %2; %3. %4")
+            .arg(colour(t.firstCands), colour(t.secondCands),
                  t.firstFalse ? QStringLiteral("the first colour breaks a rule of Sudoku, so its candidates are false")
                               : QStringLiteral("a candidate that sees both colours, shares a cell with one and sees "
                                                "the other, or shares a cell with both, is false"),
@@ -153,6 +182,28 @@ Description describeMedusa(const Trace &trace, const Board &, const QString &rem
         {}};
     all.forEach([&](int c) { out.pattern.push_back(c); });
     return out;
+}
+
+// The strong links between coloured candidates, and the cell a colour
+// would empty.
+void readsMedusa(const Trace &trace, const Board &, CandidateSet &r)
+{
+    const auto &t = std::get<ColourTrace>(trace);
+    std::array<CellSet, 10> byDigit;
+    std::array<int, 81> perCell{};
+    (t.firstCands | t.secondCands).forEach([&](int c, int d) {
+        byDigit[static_cast<std::size_t>(d)].set(c);
+        ++perCell[static_cast<std::size_t>(c)];
+    });
+    for (int c = 0; c < 81; ++c)
+        if (perCell[static_cast<std::size_t>(c)] >= 2)
+            r.setCell(c);
+    for (int d = 1; d <= 9; ++d)
+        for (int u = 0; u < 27; ++u)
+            if ((byDigit[static_cast<std::size_t>(d)] & tables().unitSet[static_cast<std::size_t>(u)]).count() >= 2)
+                reads::digitInUnit(r, u, d);
+    if (t.emptied >= 0)
+        r.setCell(t.emptied);
 }
 
 } // namespace grader

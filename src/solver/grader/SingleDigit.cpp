@@ -1,4 +1,5 @@
 #include "solver/grader/Board.h"
+#include "solver/grader/Premises.h"
 #include "solver/grader/Techniques.h"
 #include "solver/grader/Trace.h"
 #include "solver/grader/Wording.h"
@@ -180,6 +181,23 @@ Description describeColouring(const Trace &trace, const Board &, const QString &
                     {}};
     (t.first | t.second).forEach([&](int c) { out.pattern.push_back(c); });
     return out;
+}
+
+void readsTurbot(const Trace &trace, const Board &, CandidateSet &r)
+{
+    const auto &t = std::get<TurbotTrace>(trace);
+    reads::digitInUnit(r, t.first.unit, t.digit);
+    reads::digitInUnit(r, t.second.unit, t.digit);
+}
+
+// The units where two coloured cells are a conjugate pair.
+void readsColouring(const Trace &trace, const Board &, CandidateSet &r)
+{
+    const auto &t = std::get<ColourTrace>(trace);
+    const CellSet all = t.first | t.second;
+    for (int u = 0; u < 27; ++u)
+        if ((all & tables().unitSet[static_cast<std::size_t>(u)]).count() >= 2)
+            reads::digitInUnit(r, u, t.digit);
 }
 
 } // namespace grader

@@ -1,4 +1,5 @@
 #include "solver/grader/Board.h"
+#include "solver/grader/Premises.h"
 #include "solver/grader/Techniques.h"
 #include "solver/grader/Trace.h"
 #include "solver/grader/Wording.h"
@@ -93,6 +94,16 @@ Description describeNakedSingle(const Trace &trace, const Board &before, const Q
                    .arg(byDigits ? QStringLiteral("already in its row, column or box")
                                  : QStringLiteral("in its row, column or box or ruled out by the steps before"));
     return out;
+}
+
+// A naked single reads its cell; a hidden one the digit in its unit.
+void readsSingle(const Trace &trace, const Board &, CandidateSet &r)
+{
+    const auto &s = std::get<SingleTrace>(trace);
+    if (s.unit < 0)
+        r.setCell(s.cell);
+    else
+        reads::digitInUnit(r, s.unit, s.digit);
 }
 
 } // namespace grader

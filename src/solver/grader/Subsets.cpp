@@ -1,5 +1,6 @@
 #include "solver/grader/Board.h"
 #include "solver/grader/Combinations.h"
+#include "solver/grader/Premises.h"
 #include "solver/grader/Techniques.h"
 #include "solver/grader/Trace.h"
 #include "solver/grader/Wording.h"
@@ -124,6 +125,22 @@ Description describeHidden(const Trace &trace, const Board &, const QString &rem
     return {QStringLiteral("In %1, the %2 can only go in %3, so those cells can hold nothing else. %4")
                 .arg(words::unit(t.unit), words::digits(t.digits), words::cells(t.cells), remove),
             t.cells};
+}
+
+void readsNaked(const Trace &trace, const Board &, CandidateSet &r)
+{
+    for (int c : std::get<SubsetTrace>(trace).cells)
+        r.setCell(c);
+}
+
+void readsHidden(const Trace &trace, const Board &, CandidateSet &r)
+{
+    const auto &t = std::get<SubsetTrace>(trace);
+    CellSet others = tables().unitSet[static_cast<std::size_t>(t.unit)];
+    for (int c : t.cells)
+        others.reset(c);
+    for (int d : t.digits)
+        reads::digitIn(r, others, d);
 }
 
 } // namespace grader

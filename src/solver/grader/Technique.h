@@ -57,6 +57,13 @@ struct Description {
 // empty for a placement.
 using DescribeFn = Description (*)(const Trace &trace, const Board &before, const QString &remove);
 
+struct CandidateSet;
+
+// The candidates whose presence or absence the traced pattern reads, on
+// the board before it (a superset is sound: it only keeps more steps).
+// Explain keeps a step when a later one reads a candidate it struck.
+using PremisesFn = void (*)(const Trace &trace, const Board &before, CandidateSet &reads);
+
 struct TechniqueInfo {
     const char *name;  // stable identifier, printed by "sudoku-tool grade"
     const char *word;  // "sudoku-tool explain"'s: one for both locked candidates, no "+"
@@ -65,6 +72,7 @@ struct TechniqueInfo {
     int weight;        // score of one application
     TechniqueFn apply;
     DescribeFn describe;
+    PremisesFn premises;
 };
 
 const TechniqueInfo &info(Technique t);

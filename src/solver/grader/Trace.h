@@ -1,5 +1,6 @@
 #pragma once
 
+#include "solver/grader/CandidateSet.h"
 #include "solver/grader/CellSet.h"
 
 #include <array>
@@ -64,6 +65,8 @@ struct ColourTrace {
     int digit = 0;           // simple colouring's digit (Medusa colours many)
     bool firstFalse = false; // the first colour breaks a rule; else what sees both colours goes
     CellSet first{}, second{};
+    CandidateSet firstCands{}, secondCands{}; // 3D Medusa: the coloured candidates
+    int emptied = -1;       // 3D Medusa: the cell the false colour would leave empty
 };
 
 // XY-Wing and XYZ-Wing: digit leaves the cells that see the pincers (and,

@@ -1,4 +1,5 @@
 #include "solver/grader/Board.h"
+#include "solver/grader/Premises.h"
 #include "solver/grader/Techniques.h"
 #include "solver/grader/Trace.h"
 #include "solver/grader/Wording.h"
@@ -185,6 +186,25 @@ Description describeBugPlusOne(const Trace &trace, const Board &, const QString 
                 .arg(cellName(t.cell))
                 .arg(t.digit),
             {t.cell}};
+}
+
+void readsRectangle(const Trace &trace, const Board &, CandidateSet &r)
+{
+    const auto &t = std::get<RectangleTrace>(trace);
+    for (int c : t.floor)
+        r.setCell(c);
+    if (t.type == 2)
+        for (int c : t.roof)
+            r.setCell(c);
+    if (t.type == 4)
+        reads::digitInUnit(r, t.unit, t.locked);
+}
+
+// BUG+1 reads the whole board: every other cell holds two candidates.
+void readsEverything(const Trace &, const Board &, CandidateSet &r)
+{
+    for (int c = 0; c < 81; ++c)
+        r.setCell(c);
 }
 
 } // namespace grader

@@ -1,4 +1,5 @@
 #include "solver/grader/Board.h"
+#include "solver/grader/Premises.h"
 #include "solver/grader/Techniques.h"
 #include "solver/grader/Trace.h"
 #include "solver/grader/Wording.h"
@@ -174,6 +175,22 @@ Description describeWWing(const Trace &trace, const Board &, const QString &remo
                     .arg(w.x) +
                 remove,
             {w.ends[0], w.ends[1], w.bridge[0], w.bridge[1]}};
+}
+
+// Every cell of a wing holds only the digits it is read for.
+void readsWing(const Trace &trace, const Board &, CandidateSet &r)
+{
+    const auto &w = std::get<WingTrace>(trace);
+    for (int c : {w.pivot, w.pincers[0], w.pincers[1]})
+        r.setCell(c);
+}
+
+void readsWWing(const Trace &trace, const Board &, CandidateSet &r)
+{
+    const auto &w = std::get<WWingTrace>(trace);
+    r.setCell(w.ends[0]);
+    r.setCell(w.ends[1]);
+    reads::digitInUnit(r, w.unit, w.y);
 }
 
 } // namespace grader

@@ -22,6 +22,8 @@ QString units(const std::vector<int> &list)
     return QStringLiteral("%1 %2").arg(QLatin1String(plural[list.front() / 9]), joined(items));
 }
 
+QString shortCell(int cell) { return QStringLiteral("r%1c%2").arg(cell / 9 + 1).arg(cell % 9 + 1); }
+
 QString capitalised(QString s)
 {
     if (!s.isEmpty())

@@ -17,6 +17,8 @@ QString unit(int u);
 // "rows 2 and 7" when all are of one kind; one unit alone by unit().
 QString units(const std::vector<int> &list);
 QString capitalised(QString s);
+// "r5c7", the cell as the tool and the chains write it.
+QString shortCell(int cell);
 // "a", "a and b", "a, b and c" (or "or").
 QString joined(const QStringList &items, const char *conjunction = "and");
 QString cells(const std::vector<int> &list, const char *conjunction = "and");
