@@ -141,6 +141,51 @@ int State::lockedCandidates()
     return narrowed;
 }
 
+namespace {
+
+// The cells of one unit and the digit each is matched to so far.
+struct Matching {
+    std::array<std::uint16_t, 9> cand{};
+    std::array<std::int8_t, 9> owner{}; // per digit: the cell holding it, -1 none
+
+    // Kuhn's augmenting path from cell j over digits not yet seen.
+    bool augment(int j, std::uint16_t &seen)
+    {
+        std::uint16_t free = static_cast<std::uint16_t>(cand[static_cast<std::size_t>(j)] & ~seen);
+        while (free) {
+            const int d = std::countr_zero(free);
+            free = static_cast<std::uint16_t>(free & (free - 1));
+            seen = static_cast<std::uint16_t>(seen | (1u << d));
+            std::int8_t &o = owner[static_cast<std::size_t>(d)];
+            if (o < 0 || augment(o, seen)) {
+                o = static_cast<std::int8_t>(j);
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+bool State::matchable() const
+{
+    const Tables &t = tables();
+    for (const auto &u : t.unit) {
+        Matching m;
+        m.owner.fill(-1);
+        for (std::size_t j = 0; j < 9; ++j)
+            m.cand[j] = cand[u[j]];
+        // Placed cells have no candidates and need no digit.
+        for (int j = 0; j < 9; ++j) {
+            std::uint16_t seen = 0;
+            if (m.cand[static_cast<std::size_t>(j)] && !m.augment(j, seen))
+                return false;
+        }
+    }
+    return true;
+}
+
 bool State::propagate()
 {
     for (;;) {

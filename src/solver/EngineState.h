@@ -31,6 +31,13 @@ struct State {
     // without candidates or a digit without a place in a unit.
     bool propagate();
 
+    // False when some unit cannot give each of its missing digits a cell
+    // of its own (Hall's condition, checked by matching): a contradiction
+    // that singles and locked candidates miss, such as five cells of a
+    // box left with four digits between them. Costs more than a step of
+    // propagate(), so the search asks only once it is deep in a tree.
+    bool matchable() const;
+
 private:
     std::array<std::uint16_t, 27> unitPlaced{}; // digits placed in each unit
     // Cells left with one candidate. A cell is queued when it gets down to

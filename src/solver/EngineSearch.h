@@ -1,0 +1,18 @@
+#pragma once
+
+#include "solver/Engine.h"
+#include "solver/EngineState.h"
+
+// The two depth-first searches of the engine, both from a propagated state.
+namespace engine {
+
+// Solutions up to limit (at least 1), in no particular order: branches on
+// the cell or the digit of a unit with the fewest choices.
+Result countFrom(const State &s, int limit);
+
+// Solutions in ascending order up to limit (at least 1): branches on the
+// first empty cell, digits ascending, and enters only branches in which
+// countFrom() finds a solution.
+Result orderedFrom(const State &s, int limit);
+
+} // namespace engine
