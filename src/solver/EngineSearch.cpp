@@ -2,6 +2,7 @@
 
 #include "solver/EngineTables.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace engine {
@@ -17,6 +18,10 @@ constexpr std::array<std::uint8_t, 512> kCandidates = [] {
     return t;
 }();
 
+// Contradictions met so far at each cell (a unit's count goes to each of
+// its cells).
+using Weights = std::array<std::uint32_t, 81>;
+
 // Where to branch: the candidates of a cell, or the places of a digit in
 // a unit. Either way the branches share no solution and miss none.
 struct Branch {
@@ -24,21 +29,30 @@ struct Branch {
     int unit = 0;
     std::uint16_t digit = 0;
     int choices = 10;
+    std::uint32_t weight = 0;
+
+    // Fewer choices per contradiction met there (choices / (1 + weight)).
+    bool beats(const Branch &other) const
+    {
+        return choices * (1 + static_cast<std::uint64_t>(other.weight)) <
+               other.choices * (1 + static_cast<std::uint64_t>(weight));
+    }
 };
 
-// The fewest choices, a cell before a unit on a tie. On sparse boards the
-// cells keep four or more candidates long after some digit is down to two
-// places in a unit; branching on the cell alone then splits the board too
-// weakly and can spend seconds under one wrong guess.
-Branch choose(const State &s)
+// The fewest choices, weighed by the contradictions met at the cells
+// concerned, so that the search turns to the part of the board that keeps
+// failing (a branch that does not touch it only repeats the same failure
+// under each of its choices). A digit of a unit is taken only when it has
+// fewer places than the cell has candidates: on sparse boards cells keep
+// four or more candidates long after some digit is down to two places.
+Branch choose(const State &s, const Weights &w)
 {
     Branch b;
-    for (int k = 0; k < 81 && b.choices > 2; ++k) {
+    for (int k = 0; k < 81; ++k) {
         const int n = kCandidates[s.cand[static_cast<std::size_t>(k)]];
-        if (n && n < b.choices) {
-            b.choices = n;
-            b.cell = k;
-        }
+        const Branch here{k, 0, 0, n, w[static_cast<std::size_t>(k)]};
+        if (n && (b.cell < 0 || here.beats(b)))
+            b = here;
     }
     if (b.choices <= 2)
         return b;
@@ -55,10 +69,15 @@ Branch choose(const State &s)
         }
         const std::uint16_t exactlyTwo = static_cast<std::uint16_t>(two & ~three);
         const std::uint16_t exactlyThree = static_cast<std::uint16_t>(three & ~four);
-        if (exactlyTwo)
-            return {-1, u, static_cast<std::uint16_t>(exactlyTwo & -exactlyTwo), 2};
-        if (exactlyThree && b.choices > 3)
-            b = {-1, u, static_cast<std::uint16_t>(exactlyThree & -exactlyThree), 3};
+        const std::uint16_t few = exactlyTwo ? exactlyTwo : b.choices > 3 ? exactlyThree : 0;
+        if (!few)
+            continue;
+        Branch here{-1, u, static_cast<std::uint16_t>(few & -few), exactlyTwo ? 2 : 3, 0};
+        for (std::uint8_t i : t.unit[static_cast<std::size_t>(u)])
+            if (s.cand[i] & here.digit)
+                here.weight = std::max(here.weight, w[i]);
+        if (here.choices < b.choices && here.beats(b))
+            b = here;
     }
     return b;
 }
@@ -72,12 +91,15 @@ struct Counting {
     int limit;
     Result result;
     long nodes = 0;
+    Weights weight{};
 
     // True once the limit is reached.
-    bool run(const State &s)
+    bool run(State &s)
     {
-        if (++nodes > kMatchAfter && !s.matchable())
+        if (++nodes > kMatchAfter && !s.matchable()) {
+            blame(s.conflict);
             return false;
+        }
         if (s.empty == 0) {
             if (result.count == 0)
                 result.first = s.value;
@@ -85,7 +107,7 @@ struct Counting {
                 result.second = s.value;
             return ++result.count >= limit;
         }
-        const Branch b = choose(s);
+        const Branch b = choose(s, weight);
         if (b.cell >= 0) {
             std::uint16_t c = s.cand[static_cast<std::size_t>(b.cell)];
             while (c) {
@@ -106,7 +128,22 @@ struct Counting {
     bool branch(const State &s, int cell, int d)
     {
         State next = s;
-        return next.place(cell, d) && next.propagate() && run(next);
+        if (next.place(cell, d) && next.propagate())
+            return run(next);
+        blame(next.conflict);
+        return false;
+    }
+
+    void blame(int conflict)
+    {
+        if (conflict < 0)
+            return;
+        if (conflict < 81) {
+            ++weight[static_cast<std::size_t>(conflict)];
+            return;
+        }
+        for (std::uint8_t i : tables().unit[static_cast<std::size_t>(conflict - 81)])
+            ++weight[i];
     }
 };
 
@@ -167,7 +204,8 @@ struct Ordered {
 Result countFrom(const State &s, int limit)
 {
     Counting search{limit < 1 ? 1 : limit, {}};
-    search.run(s);
+    State root = s;
+    search.run(root);
     return search.result;
 }
 

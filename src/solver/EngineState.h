@@ -12,6 +12,10 @@ struct State {
     std::array<std::uint8_t, 81> value{};
     std::array<std::uint16_t, 81> cand{};
     int empty = 81;
+    // Where the contradiction that failed a step showed: a cell left
+    // without a candidate (0..80) or a unit without a place for a digit or
+    // without a matching (81 + unit).
+    int conflict = -1;
 
     State();
     // A branch copies the board; the pending list is empty between steps,
@@ -36,7 +40,7 @@ struct State {
     // that singles and locked candidates miss, such as five cells of a
     // box left with four digits between them. Costs more than a step of
     // propagate(), so the search asks only once it is deep in a tree.
-    bool matchable() const;
+    bool matchable();
 
 private:
     std::array<std::uint16_t, 27> unitPlaced{}; // digits placed in each unit
