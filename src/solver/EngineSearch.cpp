@@ -45,10 +45,11 @@ struct Branch {
 // under each of its choices). A digit of a unit is taken only when it has
 // fewer places than the cell has candidates: on sparse boards cells keep
 // four or more candidates long after some digit is down to two places.
-Branch choose(const State &s, const Weights &w)
+Branch choose(const State &s, const Weights &w, bool weighed)
 {
     Branch b;
-    for (int k = 0; k < 81; ++k) {
+    // Before the first contradiction no cell beats one with two candidates.
+    for (int k = 0; k < 81 && (weighed || b.choices > 2); ++k) {
         const int n = kCandidates[s.cand[static_cast<std::size_t>(k)]];
         const Branch here{k, 0, 0, n, w[static_cast<std::size_t>(k)]};
         if (n && (b.cell < 0 || here.beats(b)))
@@ -92,6 +93,7 @@ struct Counting {
     Result result;
     long nodes = 0;
     Weights weight{};
+    bool weighed = false;
 
     // True once the limit is reached.
     bool run(State &s)
@@ -107,7 +109,7 @@ struct Counting {
                 result.second = s.value;
             return ++result.count >= limit;
         }
-        const Branch b = choose(s, weight);
+        const Branch b = choose(s, weight, weighed);
         if (b.cell >= 0) {
             std::uint16_t c = s.cand[static_cast<std::size_t>(b.cell)];
             while (c) {
@@ -138,6 +140,7 @@ struct Counting {
     {
         if (conflict < 0)
             return;
+        weighed = true;
         if (conflict < 81) {
             ++weight[static_cast<std::size_t>(conflict)];
             return;
