@@ -86,7 +86,7 @@ Branch choose(const State &s, const Weights &w, bool weighed)
 // Nodes a count visits before it also checks every unit's matching. Most
 // searches end well before; one that gets this far has likely guessed
 // into a tree with no solution that propagation cannot see through.
-constexpr long kMatchAfter = 64;
+constexpr long kMatchAfter = 256;
 
 struct Counting {
     int limit;

@@ -35,11 +35,12 @@ struct State {
     // without candidates or a digit without a place in a unit.
     bool propagate();
 
-    // False when some unit cannot give each of its missing digits a cell
-    // of its own (Hall's condition, checked by matching): a contradiction
-    // that singles and locked candidates miss, such as five cells of a
-    // box left with four digits between them. Costs more than a step of
-    // propagate(), so the search asks only once it is deep in a tree.
+    // False, with the unit in `conflict`, when some unit cannot give each
+    // of its missing digits a cell of its own (Hall's condition, checked by
+    // matching): a contradiction that singles and locked candidates miss,
+    // such as five cells of a box left with four digits between them. Costs
+    // more than a step of propagate(), so a count asks only once it has
+    // searched for a while.
     bool matchable();
 
 private:
