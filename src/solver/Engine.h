@@ -10,10 +10,11 @@
 // The solving engine behind the game, the grader, the bank generator and
 // sudoku-tool: bit masks per cell with propagation of singles and locked
 // candidates, and two depth-first searches. The counting search branches
-// where the fewest choices are. The ordered search branches on the first
-// empty cell with values in ascending order; with sound propagation that
-// order finds the solutions in ascending order (compared cell by cell from
-// cell 1), so the first one found is the least.
+// on the cell with the fewest candidates, turning to cells where it met
+// contradictions. The ordered search branches on the first empty cell with
+// values in ascending order; with sound propagation that order finds the
+// solutions in ascending order (compared cell by cell from cell 1), so the
+// first one found is the least.
 namespace engine {
 
 // 81 values in board order, 0 for a blank.
@@ -40,9 +41,8 @@ struct Result {
 // for counting.
 Result solve(const Grid &puzzle, int limit);
 
-// Number of solutions up to limit, branching on the cell or the digit of a
-// unit with the fewest choices: faster than solve() when the order does
-// not matter.
+// Number of solutions up to limit, from the counting search: faster than
+// solve() when the order does not matter.
 int count(const Grid &puzzle, int limit);
 
 // As count(), keeping the first two solutions met; they are in no

@@ -2,7 +2,6 @@
 
 #include "solver/EngineTables.h"
 
-#include <algorithm>
 #include <bit>
 
 namespace engine {
@@ -22,65 +21,25 @@ constexpr std::array<std::uint8_t, 512> kCandidates = [] {
 // its cells).
 using Weights = std::array<std::uint32_t, 81>;
 
-// Where to branch: the candidates of a cell, or the places of a digit in
-// a unit. Either way the branches share no solution and miss none.
-struct Branch {
-    int cell = -1; // -1: the digit's places in the unit
-    int unit = 0;
-    std::uint16_t digit = 0;
-    int choices = 10;
-    std::uint32_t weight = 0;
-
-    // Fewer choices per contradiction met there (choices / (1 + weight)).
-    bool beats(const Branch &other) const
-    {
-        return choices * (1 + static_cast<std::uint64_t>(other.weight)) <
-               other.choices * (1 + static_cast<std::uint64_t>(weight));
-    }
-};
-
-// The fewest choices, weighed by the contradictions met at the cells
-// concerned, so that the search turns to the part of the board that keeps
-// failing (a branch that does not touch it only repeats the same failure
-// under each of its choices). A digit of a unit is taken only when it has
-// fewer places than the cell has candidates: on sparse boards cells keep
-// four or more candidates long after some digit is down to two places.
-Branch choose(const State &s, const Weights &w, bool weighed)
+// The cell with the fewest candidates per contradiction met there,
+// n / (1 + weight), so that the search turns to the part of the board that
+// keeps failing: a branch elsewhere only repeats the same failure under
+// each of its candidates. Before the first contradiction that is the first
+// cell with the fewest candidates.
+int choose(const State &s, const Weights &w, bool weighed)
 {
-    Branch b;
-    // Before the first contradiction no cell beats one with two candidates.
-    for (int k = 0; k < 81 && (weighed || b.choices > 2); ++k) {
-        const int n = kCandidates[s.cand[static_cast<std::size_t>(k)]];
-        const Branch here{k, 0, 0, n, w[static_cast<std::size_t>(k)]};
-        if (n && (b.cell < 0 || here.beats(b)))
-            b = here;
-    }
-    if (b.choices <= 2)
-        return b;
-    const Tables &t = tables();
-    for (int u = 0; u < 27; ++u) {
-        // A digit's places in the unit counted up to four, bit-sliced.
-        std::uint16_t one = 0, two = 0, three = 0, four = 0;
-        for (std::uint8_t i : t.unit[static_cast<std::size_t>(u)]) {
-            const std::uint16_t c = s.cand[i];
-            four = static_cast<std::uint16_t>(four | (three & c));
-            three = static_cast<std::uint16_t>(three | (two & c));
-            two = static_cast<std::uint16_t>(two | (one & c));
-            one = static_cast<std::uint16_t>(one | c);
+    int best = -1;
+    std::uint64_t bestN = 10, bestW = 0;
+    for (int k = 0; k < 81 && (weighed || bestN > 2); ++k) {
+        const std::uint64_t n = kCandidates[s.cand[static_cast<std::size_t>(k)]];
+        const std::uint64_t weight = w[static_cast<std::size_t>(k)];
+        if (n && n * (1 + bestW) < bestN * (1 + weight)) {
+            best = k;
+            bestN = n;
+            bestW = weight;
         }
-        const std::uint16_t exactlyTwo = static_cast<std::uint16_t>(two & ~three);
-        const std::uint16_t exactlyThree = static_cast<std::uint16_t>(three & ~four);
-        const std::uint16_t few = exactlyTwo ? exactlyTwo : b.choices > 3 ? exactlyThree : 0;
-        if (!few)
-            continue;
-        Branch here{-1, u, static_cast<std::uint16_t>(few & -few), exactlyTwo ? 2 : 3, 0};
-        for (std::uint8_t i : t.unit[static_cast<std::size_t>(u)])
-            if (s.cand[i] & here.digit)
-                here.weight = std::max(here.weight, w[i]);
-        if (here.choices < b.choices && here.beats(b))
-            b = here;
     }
-    return b;
+    return best;
 }
 
 // Nodes a count visits before it also checks every unit's matching. Most
@@ -109,21 +68,14 @@ struct Counting {
                 result.second = s.value;
             return ++result.count >= limit;
         }
-        const Branch b = choose(s, weight, weighed);
-        if (b.cell >= 0) {
-            std::uint16_t c = s.cand[static_cast<std::size_t>(b.cell)];
-            while (c) {
-                const int d = std::countr_zero(c) + 1;
-                c = static_cast<std::uint16_t>(c & (c - 1));
-                if (branch(s, b.cell, d))
-                    return true;
-            }
-            return false;
-        }
-        const int d = std::countr_zero(b.digit) + 1;
-        for (std::uint8_t i : tables().unit[static_cast<std::size_t>(b.unit)])
-            if ((s.cand[i] & b.digit) && branch(s, i, d))
+        const int i = choose(s, weight, weighed);
+        std::uint16_t c = s.cand[static_cast<std::size_t>(i)];
+        while (c) {
+            const int d = std::countr_zero(c) + 1;
+            c = static_cast<std::uint16_t>(c & (c - 1));
+            if (branch(s, i, d))
                 return true;
+        }
         return false;
     }
 

@@ -7,7 +7,8 @@
 namespace engine {
 
 // Solutions up to limit (at least 1), in no particular order: branches on
-// the cell or the digit of a unit with the fewest choices.
+// the cell with the fewest candidates, weighed by the contradictions met
+// there, and checks the units' matchings once the search grows long.
 Result countFrom(const State &s, int limit);
 
 // Solutions in ascending order up to limit (at least 1): branches on the

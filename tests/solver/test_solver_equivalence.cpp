@@ -148,9 +148,11 @@ private slots:
         QVERIFY(mended > 0);
     }
 
-    // Sparse puzzles on which the search once took seconds (the least
-    // solution past a huge tree without one, a count that guessed into
-    // such a tree) or a contradiction far from where it branched.
+    // Sparse puzzles where a search can spend long in a tree without a
+    // solution: the least solution lies past such a tree, or a count
+    // guesses into one (the first three once took up to 12 s); the last two
+    // have no solution, their contradiction far from where a search
+    // branches.
     void sparsePuzzlesAgreeQuickly_data()
     {
         QTest::addColumn<QString>("puzzle");
