@@ -1,86 +1,23 @@
 #include "solver/Engine.h"
 
-#include "solver/EngineState.h"
+#include "solver/EngineSearch.h"
 #include "solver/EngineTables.h"
-
-#include <bit>
 
 namespace engine {
 
 namespace {
 
-// Candidates per mask. Without a popcount instruction in the baseline
-// target, std::popcount is a library call; this table is one load.
-constexpr std::array<std::uint8_t, 512> kCandidates = [] {
-    std::array<std::uint8_t, 512> t{};
-    for (std::size_t m = 1; m < t.size(); ++m)
-        t[m] = static_cast<std::uint8_t>(t[m >> 1] + (m & 1));
-    return t;
-}();
-
-struct Search {
-    int limit;
-    bool ordered; // first empty cell (solutions in order) or fewest candidates
-    Result result;
-
-    // Depth-first from a propagated state; true once the limit is reached.
-    bool run(const State &s)
-    {
-        if (s.empty == 0) {
-            if (result.count == 0)
-                result.first = s.value;
-            else if (result.count == 1)
-                result.second = s.value;
-            return ++result.count >= limit;
-        }
-        const int i = ordered ? firstEmpty(s) : fewestCandidates(s);
-        std::uint16_t c = s.cand[static_cast<size_t>(i)];
-        while (c) {
-            const int d = std::countr_zero(c) + 1;
-            c = static_cast<std::uint16_t>(c & (c - 1));
-            State next = s;
-            if (next.place(i, d) && next.propagate() && run(next))
-                return true;
-        }
-        return false;
-    }
-
-    static int firstEmpty(const State &s)
-    {
-        int i = 0;
-        while (s.value[static_cast<size_t>(i)])
-            ++i;
-        return i;
-    }
-
-    static int fewestCandidates(const State &s)
-    {
-        int best = 0, fewest = 10;
-        for (int k = 0; k < 81 && fewest > 2; ++k) {
-            if (s.value[static_cast<size_t>(k)])
-                continue;
-            const int n = kCandidates[s.cand[static_cast<size_t>(k)]];
-            if (n < fewest) {
-                fewest = n;
-                best = k;
-            }
-        }
-        return best;
-    }
-};
-
 Result run(const Grid &puzzle, int limit, bool ordered)
 {
-    Search search{limit < 1 ? 1 : limit, ordered, {}};
     // Clashing givens fail here: the second of two equal digits finds its
     // candidate struck by the first.
     State s;
     for (int i = 0; i < 81; ++i)
         if (puzzle[static_cast<size_t>(i)] && !s.place(i, puzzle[static_cast<size_t>(i)]))
-            return search.result;
-    if (s.propagate())
-        search.run(s);
-    return search.result;
+            return {};
+    if (!s.propagate())
+        return {};
+    return ordered ? orderedFrom(s, limit) : countFrom(s, limit);
 }
 
 } // namespace

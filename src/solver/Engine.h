@@ -8,11 +8,13 @@
 #include <optional>
 
 // The solving engine behind the game, the grader, the bank generator and
-// sudoku-tool: bit masks per cell with propagation of singles, and a
-// depth-first search that branches on the first empty cell with values in
-// ascending order. With sound propagation that order finds the solutions
-// in ascending order (compared cell by cell from cell 1), so the first one
-// found is the least.
+// sudoku-tool: bit masks per cell with propagation of singles and locked
+// candidates, and two depth-first searches. The counting search branches
+// on the cell with the fewest candidates, turning to cells where it met
+// contradictions. The ordered search branches on the first empty cell with
+// values in ascending order; with sound propagation that order finds the
+// solutions in ascending order (compared cell by cell from cell 1), so the
+// first one found is the least.
 namespace engine {
 
 // 81 values in board order, 0 for a blank.
@@ -33,13 +35,14 @@ struct Result {
 };
 
 // Finds solutions in ascending order up to limit (a limit below 1 counts
-// up to 1). Clashing givens count as no solution. Proving that there is no
-// further solution walks the whole tree in this order, so use count() for
-// counting.
+// up to 1). Clashing givens count as no solution. A branch in which the
+// counting search finds no solution is never entered, so each solution
+// costs at most one count per candidate of each cell; still, use count()
+// for counting.
 Result solve(const Grid &puzzle, int limit);
 
-// Number of solutions up to limit, branching on the cell with the fewest
-// candidates: much faster than solve() when the order does not matter.
+// Number of solutions up to limit, from the counting search: faster than
+// solve() when the order does not matter.
 int count(const Grid &puzzle, int limit);
 
 // As count(), keeping the first two solutions met; they are in no

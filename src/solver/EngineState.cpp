@@ -18,8 +18,10 @@ bool State::strike(int i, std::uint16_t bits)
     if (!(c & bits))
         return true;
     c = static_cast<std::uint16_t>(c & ~bits);
-    if (c == 0)
+    if (c == 0) {
+        conflict = i;
         return false;
+    }
     if ((c & (c - 1)) == 0)
         pending[static_cast<std::size_t>(pendingCount++)] = static_cast<std::uint8_t>(i);
     return true;
@@ -28,8 +30,10 @@ bool State::strike(int i, std::uint16_t bits)
 bool State::place(int i, int d)
 {
     const std::uint16_t bit = static_cast<std::uint16_t>(1u << (d - 1));
-    if (!(cand[static_cast<std::size_t>(i)] & bit))
+    if (!(cand[static_cast<std::size_t>(i)] & bit)) {
+        conflict = i;
         return false;
+    }
     const Tables &t = tables();
     value[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(d);
     cand[static_cast<std::size_t>(i)] = 0;
@@ -50,6 +54,10 @@ bool State::place(int i, int d)
         queued += hit & ((left & (left - 1)) == 0);
     }
     pendingCount = queued;
+    if (emptied)
+        for (std::uint8_t p : t.peer[static_cast<std::size_t>(i)])
+            if (!value[p] && !cand[p])
+                conflict = p;
     return !emptied;
 }
 
@@ -79,8 +87,10 @@ int State::hiddenSingles()
             once |= c;
         }
         const std::uint16_t filled = unitPlaced[k];
-        if ((once | filled) != kAll)
+        if ((once | filled) != kAll) {
+            conflict = 81 + static_cast<int>(k);
             return -1;
+        }
         std::uint16_t single = static_cast<std::uint16_t>(once & ~twice & ~filled);
         while (single) {
             const std::uint16_t bit = static_cast<std::uint16_t>(single & -single);
@@ -139,6 +149,54 @@ int State::lockedCandidates()
     // Masks taken before a strike in this pass hold more than the cells
     // do now; that only hides deductions, it never makes a wrong one.
     return narrowed;
+}
+
+namespace {
+
+// The cells of one unit and the digit each is matched to so far.
+struct Matching {
+    std::array<std::uint16_t, 9> cand{};
+    std::array<std::int8_t, 9> owner{}; // per digit: the cell holding it, -1 none
+
+    // Kuhn's augmenting path from cell j over digits not yet seen.
+    bool augment(int j, std::uint16_t &seen)
+    {
+        std::uint16_t free = static_cast<std::uint16_t>(cand[static_cast<std::size_t>(j)] & ~seen);
+        while (free) {
+            const int d = std::countr_zero(free);
+            free = static_cast<std::uint16_t>(free & (free - 1));
+            seen = static_cast<std::uint16_t>(seen | (1u << d));
+            std::int8_t &o = owner[static_cast<std::size_t>(d)];
+            if (o < 0 || augment(o, seen)) {
+                o = static_cast<std::int8_t>(j);
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+bool State::matchable()
+{
+    const Tables &t = tables();
+    for (int k = 0; k < 27; ++k) {
+        const auto &u = t.unit[static_cast<std::size_t>(k)];
+        Matching m;
+        m.owner.fill(-1);
+        for (std::size_t j = 0; j < 9; ++j)
+            m.cand[j] = cand[u[j]];
+        // Placed cells have no candidates and need no digit.
+        for (int j = 0; j < 9; ++j) {
+            std::uint16_t seen = 0;
+            if (m.cand[static_cast<std::size_t>(j)] && !m.augment(j, seen)) {
+                conflict = 81 + k;
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 bool State::propagate()

@@ -12,6 +12,10 @@ struct State {
     std::array<std::uint8_t, 81> value{};
     std::array<std::uint16_t, 81> cand{};
     int empty = 81;
+    // Where the contradiction that failed a step showed: a cell left
+    // without a candidate (0..80) or a unit without a place for a digit or
+    // without a matching (81 + unit).
+    int conflict = -1;
 
     State();
     // A branch copies the board; the pending list is empty between steps,
@@ -30,6 +34,14 @@ struct State {
     // claiming) until nothing changes. False on a contradiction: a cell
     // without candidates or a digit without a place in a unit.
     bool propagate();
+
+    // False, with the unit in `conflict`, when some unit cannot give each
+    // of its missing digits a cell of its own (Hall's condition, checked by
+    // matching): a contradiction that singles and locked candidates miss,
+    // such as five cells of a box left with four digits between them. Costs
+    // more than a step of propagate(), so a count asks only once it has
+    // searched for a while.
+    bool matchable();
 
 private:
     std::array<std::uint16_t, 27> unitPlaced{}; // digits placed in each unit

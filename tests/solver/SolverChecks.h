@@ -184,4 +184,24 @@ private:
     }
 };
 
+// The least solution (compared cell by cell from cell 1) of an 81-cell
+// puzzle, built cell by cell: at each blank the smallest digit with which
+// Counter still finds a solution. Empty when there is none.
+inline QString leastSolution(QString puzzle)
+{
+    for (int i = 0; i < 81; ++i) {
+        if (digitAt(puzzle, i))
+            continue;
+        int d = 1;
+        for (; d <= 9; ++d) {
+            puzzle[i] = QChar(u'0' + d);
+            if (Counter(puzzle).count(1))
+                break;
+        }
+        if (d > 9)
+            return {};
+    }
+    return puzzle;
+}
+
 } // namespace solverchecks

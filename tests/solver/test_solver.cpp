@@ -1,5 +1,6 @@
 #include "SolverChecks.h"
 #include "solver/Engine.h"
+#include "solver/EngineState.h"
 #include "solver/Usol.h"
 
 #include <QtTest>
@@ -213,6 +214,22 @@ private slots:
         QCOMPARE(engine::countSolutions(with(kUnique, 2, QLatin1Char('2')), 10), 0);
         QCOMPARE(engine::leastSolution(kUnique), kUniqueSolution);
         QCOMPARE(engine::leastSolution(with(kUnique, 2, QLatin1Char('2'))), QString());
+    }
+
+    // Row 1 leaves 6..9 to its last four cells and column 7 the same four
+    // digits to its top four, so five cells of the top right box share four
+    // digits: no solution, though singles and locked candidates see none.
+    void unitWithoutAMatchingIsAContradiction()
+    {
+        const engine::Grid g = engine::parse(
+            QStringLiteral("12345........3............3...............13......35........2..61..4.3........4.."));
+        engine::State s;
+        for (std::size_t i = 0; i < 81; ++i)
+            QVERIFY(!g[i] || s.place(static_cast<int>(i), g[i]));
+        QVERIFY(s.propagate());
+        QVERIFY(!s.matchable());
+        QCOMPARE(s.conflict, 81 + 20);
+        QCOMPARE(engine::count(g, 2), 0);
     }
 
     // Deep searches: the verdict comes from the count, which meets the
