@@ -115,9 +115,19 @@ private slots:
             QVERIFY(html.contains(QString::fromLatin1(row.title).toHtmlEscaped()));
         }
         QVERIFY(!howtoplay::techniquesOf(2).contains("X-Wing"));
-        // docs/difficulty.md names every technique at the level of the table.
-        QFile doc(QStringLiteral(NODALA_TEST_DATA "/../../docs/difficulty.md"));
-        QVERIFY(doc.open(QIODevice::ReadOnly | QIODevice::Text));
+        for (const char *text : {"F1", "F4", "Pause", "Explain Next Step", "Very Easy", "Diabolical", "right click"})
+            QVERIFY2(html.contains(QLatin1String(text), Qt::CaseInsensitive), text);
+    }
+
+    // docs/difficulty.md names every technique at the level of the table:
+    // a check of the source tree, made where the tree is a native path.
+    void difficultyPageFollowsTheLadder()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("the source tree is checked on the build host");
+#endif
+        QFile doc(QStringLiteral(NODALA_DOCS "/difficulty.md"));
+        QVERIFY2(doc.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(doc.fileName()));
         QMap<QString, int> documented;
         for (const QString &line : QString::fromUtf8(doc.readAll()).split(QLatin1Char('\n'))) {
             const QStringList cols = line.split(QLatin1Char('|'));
@@ -129,8 +139,6 @@ private slots:
             const grader::TechniqueInfo &row = grader::info(static_cast<grader::Technique>(t));
             QCOMPARE(documented.value(QString::fromLatin1(row.name), -1), row.level);
         }
-        for (const char *text : {"F1", "F4", "Pause", "Explain Next Step", "Very Easy", "Diabolical", "right click"})
-            QVERIFY2(html.contains(QLatin1String(text), Qt::CaseInsensitive), text);
     }
 };
 
