@@ -19,7 +19,7 @@ SUDO=""
 PLAY_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
                fonts-liberation2 fonts-dejavu-core)
 # The tests and benchmarks on top.
-TEST_PACKAGES=(libbenchmark-dev poppler-utils)
+TEST_PACKAGES=(libbenchmark-dev poppler-utils python3)
 
 # Cross-building for Windows and testing under Wine; the host's Qt gives the
 # build tools (moc, rcc, uic) and draws the artwork.
@@ -48,7 +48,7 @@ play)
     install_missing "${PLAY_PACKAGES[@]}"
     configure build -DNODALA_TESTS=OFF -DNODALA_BENCH=OFF
     cmake --build build --target sudoku-nodala -j"$(nproc)"
-    exec build/src/game/sudoku-nodala
+    exec build/src/app/sudoku-nodala
     ;;
 test)
     install_missing "${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}"

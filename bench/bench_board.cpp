@@ -1,7 +1,7 @@
 // Building the main window, and the refresh of a full board.
 #include "BenchMain.h"
 
-#include "game/Windows.h"
+#include "app/Program.h"
 #include "game/main.h"
 #include "periphery/Seams.h"
 

@@ -1,6 +1,6 @@
 // Explaining the next step from positions met while solving bank puzzles
 // of each level: the mean per position, and the worst one as a counter.
-#include "game/Ufrmtk.h"
+#include "puzzle/Ufrmtk.h"
 #include "solver/grader/Explain.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Grading over the whole bank, per level and on average, and dealing a
 // bank entry with its 200 swaps.
-#include "game/QJ.h"
-#include "game/Ufrmtk.h"
+#include "puzzle/QJ.h"
+#include "puzzle/Ufrmtk.h"
 #include "solver/grader/Grader.h"
 
 #include <benchmark/benchmark.h>

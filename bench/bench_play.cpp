@@ -2,7 +2,7 @@
 #include "BenchMain.h"
 
 #include "game/DigitPad.h"
-#include "game/Ufrmtk.h"
+#include "puzzle/Ufrmtk.h"
 #include "support/GameDriver.h"
 #include "game/main.h"
 #include "periphery/Seams.h"

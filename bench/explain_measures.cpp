@@ -5,8 +5,8 @@
 // steps per explanation (mean, 90th percentile, maximum), time per
 // position (mean, worst) and soundness (a removal of a solution digit or
 // a wrong placement).
-#include "game/Levels.h"
-#include "game/Ufrmtk.h"
+#include "puzzle/Levels.h"
+#include "puzzle/Ufrmtk.h"
 #include "solver/grader/Explain.h"
 
 #include <QCoreApplication>

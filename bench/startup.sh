@@ -21,7 +21,7 @@ if [ -f "$BUILD/sudoku-nodala.exe" ]; then
     wineserver -w
     game=(wine ./sudoku-nodala.exe)
 else
-    cp "$BUILD/src/game/sudoku-nodala" "$game_dir/"
+    cp "$BUILD/src/app/sudoku-nodala" "$game_dir/"
     game=(./sudoku-nodala)
 fi
 e2e_start_x

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "appearance/SettingsBuffer.h"
-#include "board/TColor.h"
+#include "base/TColor.h"
 
 #include <QDialog>
 

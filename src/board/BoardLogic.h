@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/CellData.h"
-#include "board/Geometry.h"
+#include "base/Geometry.h"
 
 #include <QString>
 

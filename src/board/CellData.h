@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/Geometry.h"
+#include "base/Geometry.h"
 
 #include <QString>
 

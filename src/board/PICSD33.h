@@ -1,9 +1,9 @@
 #pragma once
 
 #include "board/CellData.h"
-#include "board/Geometry.h"
+#include "base/Geometry.h"
 #include "board/PicNode.h"
-#include "board/TColor.h"
+#include "base/TColor.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/TColor.h"
+#include "base/TColor.h"
 
 #include <QPointer>
 #include <QString>

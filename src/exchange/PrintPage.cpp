@@ -1,6 +1,6 @@
 #include "exchange/PrintPage.h"
 
-#include "board/SaveTarget.h"
+#include "base/SaveTarget.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #include "exchange/PuzzleSheet.h"
 
-#include "board/SaveTarget.h"
+#include "base/SaveTarget.h"
 
 #include <QPageLayout>
 #include <QPainter>

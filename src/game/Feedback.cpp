@@ -2,9 +2,9 @@
 // counters, the cell colours, wrong digits and the finish.
 #include "board/BoardLogic.h"
 #include "game/DigitPad.h"
-#include "game/QJ.h"
-#include "game/UfrmBestTimes.h"
-#include "game/UfrmOptions.h"
+#include "puzzle/QJ.h"
+#include "play/BestTimesDialog.h"
+#include "play/OptionsDialog.h"
 #include "game/Windows.h"
 #include "game/main.h"
 #include "board/Colors.h"

@@ -4,7 +4,7 @@
 #include "board/BoardKeys.h"
 #include "game/DigitPad.h"
 #include "game/FocusRing.h"
-#include "game/Levels.h"
+#include "puzzle/Levels.h"
 #include "game/main.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The game on the board across runs: "lastgame.dat".
-#include "board/Digits.h"
+#include "base/Digits.h"
 #include "game/DigitPad.h"
-#include "game/Levels.h"
-#include "game/QJ.h"
+#include "puzzle/Levels.h"
+#include "puzzle/QJ.h"
 #include "game/Windows.h"
 #include "game/main.h"
 #include "periphery/Seams.h"

@@ -1,10 +1,10 @@
 // The commands beside the specified ones: best times, options, How to Play,
 // printed puzzle sheets.
 #include "board/UpdateLock.h"
-#include "game/UfrmBestTimes.h"
-#include "game/UfrmHowToPlay.h"
-#include "game/UfrmOptions.h"
-#include "game/UfrmPrintSheets.h"
+#include "play/BestTimesDialog.h"
+#include "guide/HowToPlayWindow.h"
+#include "play/OptionsDialog.h"
+#include "exchange/PrintSheetsDialog.h"
 #include "game/Windows.h"
 #include "game/main.h"
 

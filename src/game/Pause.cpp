@@ -1,8 +1,8 @@
 // Pause: the clock and the history's sampling stop and the board is hidden;
 // any key or a click on the cover goes on.
 #include "game/PauseCover.h"
-#include "game/UfrmExplain.h"
-#include "game/UfrmOptions.h"
+#include "guide/UfrmExplain.h"
+#include "play/OptionsDialog.h"
 #include "game/Windows.h"
 #include "game/main.h"
 #include "periphery/Seams.h"

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 class TForm1;
 class Tfrmstep;
 class Tfrmtk;
@@ -14,10 +12,10 @@ class Tfrmprint;
 class Tfrmcopy;
 class TfrmImport;
 class TfrmExplain;
-class TfrmOptions;
-class TfrmBestTimes;
-class TfrmHowToPlay;
-class TfrmPrintSheets;
+class OptionsDialog;
+class BestTimesDialog;
+class HowToPlayWindow;
+class PrintSheetsDialog;
 
 // The windows that live for the whole program, each created once. The main
 // window and every dialog receive this struct and reach each other through
@@ -35,46 +33,8 @@ struct Windows {
     TfrmImport *frmImport = nullptr;
     TFrmdas *Frmdas = nullptr;
     TfrmExplain *frmExplain = nullptr;
-    TfrmOptions *frmOptions = nullptr;
-    TfrmBestTimes *frmBestTimes = nullptr;
-    TfrmHowToPlay *frmHowToPlay = nullptr;
-    TfrmPrintSheets *frmPrintSheets = nullptr;
-};
-
-// Creates the windows in their documented order (the main window first: it
-// is the application's main window) and wires them together; destroys them
-// in reverse. A new window is one member above and one line in the
-// constructor.
-class Program {
-public:
-    Program();
-    ~Program();
-    Program(const Program &) = delete;
-    Program &operator=(const Program &) = delete;
-
-    const Windows &windows() const { return windows_; }
-    TForm1 &mainWindow() const { return *windows_.Form1; }
-
-    // Shows the main window, then starts the automatic version check when
-    // it is ticked: the check never delays the first paint.
-    void start();
-
-private:
-    Windows windows_;
-    std::unique_ptr<TForm1> form1_;
-    std::unique_ptr<Tfrmcheck> frmcheck_;
-    std::unique_ptr<Tfrm_new> frmNew_;
-    std::unique_ptr<Tfrmprint> frmprint_;
-    std::unique_ptr<TfrmAppearance> frmAppearance_;
-    std::unique_ptr<Tfrmstep> frmstep_;
-    std::unique_ptr<Tfrmtk> frmtk_;
-    std::unique_ptr<Tfrm_sol> frmSol_;
-    std::unique_ptr<Tfrmcopy> frmcopy_;
-    std::unique_ptr<TfrmImport> frmImport_;
-    std::unique_ptr<TFrmdas> frmdas_;
-    std::unique_ptr<TfrmExplain> frmExplain_;
-    std::unique_ptr<TfrmOptions> frmOptions_;
-    std::unique_ptr<TfrmBestTimes> frmBestTimes_;
-    std::unique_ptr<TfrmHowToPlay> frmHowToPlay_;
-    std::unique_ptr<TfrmPrintSheets> frmPrintSheets_;
+    OptionsDialog *frmOptions = nullptr;
+    BestTimesDialog *frmBestTimes = nullptr;
+    HowToPlayWindow *frmHowToPlay = nullptr;
+    PrintSheetsDialog *frmPrintSheets = nullptr;
 };

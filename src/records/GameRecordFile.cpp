@@ -1,7 +1,7 @@
 #include "records/GameRecordFile.h"
 
-#include "board/SaveTarget.h"
-#include "board/TextLines.h"
+#include "base/SaveTarget.h"
+#include "base/TextLines.h"
 
 #include <QFile>
 #include <QSaveFile>

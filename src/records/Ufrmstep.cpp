@@ -1,6 +1,6 @@
 #include "records/Ufrmstep.h"
 
-#include "board/Digits.h"
+#include "base/Digits.h"
 
 QString BoardToStepLine(const CellGrid &board)
 {

@@ -1,6 +1,6 @@
 #include "solver/EngineTables.h"
 
-#include "board/Geometry.h"
+#include "base/Geometry.h"
 
 namespace engine {
 

@@ -1,7 +1,7 @@
 // The Sudoku services on a position, on cells without widgets.
 #include "board/BoardLogic.h"
-#include "board/Digits.h"
-#include "board/Geometry.h"
+#include "base/Digits.h"
+#include "base/Geometry.h"
 
 #include <QTest>
 

@@ -438,7 +438,7 @@ e2e_begin() {
     BUILD=$(cd "$1" && pwd)
     E2E_OUT=$(mkdir -p "$2" && cd "$2" && pwd)
     game_dir=$(mktemp -d)
-    cp "$BUILD/src/game/sudoku-nodala" "$game_dir/"
+    cp "$BUILD/src/app/sudoku-nodala" "$game_dir/"
     [ "${#E2E_OFFLINE[@]}" -gt 0 ] || e2e_default_settings 0 >"$game_dir/vorel.ini"
     e2e_load_layout "$BUILD/tools/sudoku-tool/sudoku-tool"
     e2e_start_x

@@ -1,6 +1,6 @@
 // The exchange windows on a running main window: create, check, import,
 // play, copy and print.
-#include "game/QJ.h"
+#include "puzzle/QJ.h"
 #include "support/GameDriver.h"
 
 #include "exchange/ImportReader.h"

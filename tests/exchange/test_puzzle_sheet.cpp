@@ -2,7 +2,7 @@
 // on their pages, the solutions page, the page count; and the sheet as the
 // Print Puzzles window deals, prints and saves it.
 #include "exchange/PuzzleSheet.h"
-#include "game/UfrmPrintSheets.h"
+#include "exchange/PrintSheetsDialog.h"
 #include "support/GameDriver.h"
 
 #include <QCheckBox>
@@ -107,8 +107,8 @@ private slots:
     void windowDealsPrintsAndSaves()
     {
         fixture::Game g;
-        TfrmPrintSheets &w = *g.program->windows().frmPrintSheets;
-        const QList<sheet::Puzzle> dealt = w.Deal(TfrmPrintSheets::kOneOfEach, 6);
+        PrintSheetsDialog &w = *g.program->windows().frmPrintSheets;
+        const QList<sheet::Puzzle> dealt = w.Deal(PrintSheetsDialog::kOneOfEach, 6);
         QCOMPARE(dealt.size(), 6);
         QCOMPARE(dealt[4].caption, QString("5. Diabolical"));
         QCOMPARE(dealt[5].caption, QString("6. Very Easy"));

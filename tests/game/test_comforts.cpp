@@ -1,8 +1,8 @@
 // Best times through the game, and the How to Play text.
-#include "game/HowToPlay.h"
-#include "game/QJ.h"
+#include "guide/HowToPlay.h"
+#include "puzzle/QJ.h"
 #include "game/StatusLine.h"
-#include "game/UfrmBestTimes.h"
+#include "play/BestTimesDialog.h"
 #include "solver/grader/Technique.h"
 #include "support/GameDriver.h"
 
@@ -24,7 +24,7 @@ void finish(Game &g, int ms)
         if (g.form->sd991->cellAt(i)->state == stCandidates)
             g.form->PlaceDigit(g.form->sd991->cellAt(i), s.mid(i, 1));
 }
-TfrmBestTimes &best(Game &g) { return *g.program->windows().frmBestTimes; }
+BestTimesDialog &best(Game &g) { return *g.program->windows().frmBestTimes; }
 QString status(Game &g) { return g.form->sb1->panelText(); }
 } // namespace
 

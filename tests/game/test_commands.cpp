@@ -1,5 +1,5 @@
 // New games, hint, solution and restart through the main window.
-#include "game/QJ.h"
+#include "puzzle/QJ.h"
 #include "support/GameDriver.h"
 
 #include "exchange/Ufrmdas.h"

@@ -1,7 +1,7 @@
 // An exception escaping an event handler shows the standard error box and
 // the program goes on.
-#include "board/Digits.h"
-#include "game/Application.h"
+#include "base/Digits.h"
+#include "app/Application.h"
 #include "support/FakeSeams.h"
 
 #include <QPushButton>

@@ -1,6 +1,6 @@
 // The last game across runs: what closing writes, what continuing restores,
 // and damaged files.
-#include "game/QJ.h"
+#include "puzzle/QJ.h"
 #include "support/GameDriver.h"
 
 #include "exchange/Ufrm_new.h"

@@ -1,7 +1,7 @@
 // Pause: the clock and the history's sampling stop, the board is covered;
 // a key or a click goes on; minimising pauses; the record stays the same.
 #include "game/PauseCover.h"
-#include "game/UfrmOptions.h"
+#include "play/OptionsDialog.h"
 #include "support/GameDriver.h"
 
 #include <QCheckBox>

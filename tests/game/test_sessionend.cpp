@@ -1,6 +1,6 @@
 // A signal that ends the session closes the window from the event loop.
 #include "appearance/UfrmAppearance.h"
-#include "game/SessionEnd.h"
+#include "periphery/SessionEnd.h"
 #include "support/GameDriver.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 // The step-line codec and the sampled history.
-#include "board/Digits.h"
+#include "base/Digits.h"
 #include "records/Ufrmstep.h"
 
 #include <QTest>

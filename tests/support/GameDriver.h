@@ -4,7 +4,7 @@
 // program directory, with scripted seams: the one way tests and benchmarks
 // get a main window.
 #include "exchange/ImportReader.h"
-#include "game/Windows.h"
+#include "app/Program.h"
 #include "game/main.h"
 #include "records/Ufrmstep.h"
 #include "support/FakeSeams.h"

@@ -1,7 +1,7 @@
 // sudoku-tool's grade and bank commands as a user runs them: output lines,
 // exit codes, and usage errors that write nothing.
 #include "ToolRun.h"
-#include "game/Ufrmtk.h"
+#include "puzzle/Ufrmtk.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #include "Command.h"
 #include "ToolIo.h"
-#include "game/Ufrmtk.h"
+#include "puzzle/Ufrmtk.h"
 #include "records/GameRecordFile.h"
 #include "solver/grader/BankCheck.h"
 #include "solver/grader/Generator.h"

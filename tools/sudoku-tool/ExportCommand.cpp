@@ -1,6 +1,6 @@
 #include "Command.h"
 #include "ToolIo.h"
-#include "board/Digits.h"
+#include "base/Digits.h"
 #include "exchange/CopyLayouts.h"
 #include "records/Ufrmstep.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/TextLines.h"
+#include "base/TextLines.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "solver/grader/Generator.h"
 
-#include "board/Geometry.h"
+#include "base/Geometry.h"
 #include "solver/grader/BankRandom.h"
 #include "solver/grader/Grader.h"
 

@@ -1,7 +1,7 @@
 // The next-step explanation: every step true to the solution along whole
 // solving paths, each technique described, the states of a position, and
 // the tool's line format.
-#include "game/Ufrmtk.h"
+#include "puzzle/Ufrmtk.h"
 #include "solver/Engine.h"
 #include "solver/grader/Explain.h"
 #include "solver/grader/Generator.h"

@@ -2,7 +2,7 @@
 // the solution, the placement a single once the kept steps are made, each
 // kept step standing on the ones before it, and none of them spare.
 #include "LadderPuzzles.h"
-#include "game/Ufrmtk.h"
+#include "puzzle/Ufrmtk.h"
 #include "solver/Engine.h"
 #include "solver/grader/Board.h"
 #include "solver/grader/Explain.h"

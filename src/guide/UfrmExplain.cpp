@@ -1,0 +1,224 @@
+#include "guide/UfrmExplain.h"
+
+#include "board/BoardPlaces.h"
+#include "board/Colors.h"
+#include "board/GameHost.h"
+#include "board/PICSD33.h"
+#include "periphery/Placement.h"
+#include "periphery/Seams.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+TStepMarks::TStepMarks(TPICSD33 *board) : QWidget(board), board_(board)
+{
+    setObjectName(QStringLiteral("stepMarks"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(board->rect());
+    hide();
+}
+
+nextstep::MarkColors TStepMarks::colors() const
+{
+    const TColor backgrounds[] = {board_->BoxColor(1, 1), board_->BoxColor(1, 4),
+                                  clr::rgbOr(board_->highcolor, builtin::Highlight), board_->errorcolor,
+                                  clr::HintCell};
+    return nextstep::markColors(backgrounds);
+}
+
+void TStepMarks::setMarks(const nextstep::Marks &marks)
+{
+    const bool any = std::any_of(marks.begin(), marks.end(), [](nextstep::Mark m) { return m != nextstep::Mark::None; });
+    // New board colours (the Appearance window) repaint every frame at once.
+    if (marks != marks_ || colors() != painted_)
+        update();
+    marks_ = marks;
+    if (any)
+        raise();
+    setVisible(any);
+}
+
+void TStepMarks::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    painted_ = colors();
+    for (int i = 0; i < 81; ++i) {
+        const nextstep::Mark m = marks_[static_cast<std::size_t>(i)];
+        if (m == nextstep::Mark::None)
+            continue;
+        const QColor c = toQColor(m == nextstep::Mark::Pattern ? painted_.pattern : painted_.change);
+        const int x = boardplaces::cellEdge(i % 9 + 1), y = boardplaces::cellEdge(i / 9 + 1);
+        const int s = boardplaces::kCellSize;
+        p.fillRect(x, y, s, kBand, c);
+        p.fillRect(x, y + s - kBand, s, kBand, c);
+        p.fillRect(x, y, kBand, s, c);
+        p.fillRect(x + s - kBand, y, kBand, s, c);
+    }
+}
+
+namespace {
+// Narrow enough to fit beside the main window on a 1024-pixel screen.
+constexpr QSize kSize(236, 440);
+} // namespace
+
+TfrmExplain::TfrmExplain(GameHost &host)
+    : QDialog(host.MainWindow(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), host_(host),
+      board_(*host.MainBoard())
+{
+    setObjectName(QStringLiteral("frmExplain"));
+    setWindowTitle(QStringLiteral("Next Step"));
+    setModal(false);
+
+    memo1 = new QTextEdit(this);
+    memo1->setObjectName(QStringLiteral("memo1"));
+    memo1->setReadOnly(true);
+    // Keys select too, so the explanation can be copied without a mouse.
+    memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    memo1->setTabChangesFocus(true);
+    // Nothing is typed here: no blinking caret in the text.
+    memo1->setCursorWidth(0);
+
+    BackButton = new QPushButton(QStringLiteral("< &Back"), this);
+    BackButton->setObjectName(QStringLiteral("BackButton"));
+    BackButton->setAutoDefault(false);
+    NextButton = new QPushButton(QStringLiteral("&Next >"), this);
+    NextButton->setObjectName(QStringLiteral("NextButton"));
+    NextButton->setAutoDefault(false);
+    connect(BackButton, &QPushButton::clicked, this, &TfrmExplain::BackClick);
+    connect(NextButton, &QPushButton::clicked, this, &TfrmExplain::NextClick);
+
+    ApplyButton = new QPushButton(QStringLiteral("&Apply"), this);
+    ApplyButton->setObjectName(QStringLiteral("ApplyButton"));
+    ApplyButton->setEnabled(false);
+    ApplyButton->setDefault(true);
+    CloseButton = new QPushButton(QStringLiteral("&Close"), this);
+    CloseButton->setObjectName(QStringLiteral("CloseButton"));
+    CloseButton->setAutoDefault(false);
+    seams::connectGuarded(ApplyButton, &QPushButton::clicked, this, [this] { ApplyClick(); });
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+    // The player goes on choosing digits and modes from here.
+    host.ForwardKeys(this);
+
+    auto *walk = new QHBoxLayout;
+    walk->addWidget(BackButton);
+    walk->addWidget(NextButton);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ApplyButton);
+    buttons->addWidget(CloseButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(memo1, 1);
+    layout->addLayout(walk);
+    layout->addLayout(buttons);
+    resize(kSize);
+
+    stepMarks_ = new TStepMarks(&board_);
+
+    // Queued: the handler that changed the board has finished its refresh.
+    connect(&board_, &TPICSD33::changed, this, [this] { seams::guard([this] { Follow(); }); }, Qt::QueuedConnection);
+}
+
+nextstep::Position TfrmExplain::position()
+{
+    nextstep::Position p;
+    p.placed = nextstep::placedDigits(board_.grid());
+    const QString solution = host_.KnownSolution();
+    if (solution.size() == 81)
+        p.solution = engine::parse(solution);
+    return p;
+}
+
+void TfrmExplain::explain()
+{
+    shownAt_ = position();
+    shown_ = grader::explainNext(shownAt_.placed, shownAt_.solution ? &*shownAt_.solution : nullptr,
+                                 grader::ExplainScope::Minimal);
+    ApplyButton->setEnabled(nextstep::placement(shown_).has_value() && board_.isEnabled());
+    showStep(0);
+}
+
+void TfrmExplain::showStep(int step)
+{
+    const int count = static_cast<int>(shown_.steps.size());
+    current_ = std::clamp(step, 0, std::max(count - 1, 0));
+    // One step alone is shown as before, in black.
+    memo1->setHtml(nextstep::explanationHtml(shown_, count > 1 ? current_ : -1));
+    if (count > 1)
+        memo1->scrollToAnchor(QStringLiteral("step%1").arg(current_ + 1));
+    BackButton->setEnabled(current_ > 0);
+    NextButton->setEnabled(current_ + 1 < count);
+    stepMarks_->setMarks(nextstep::marksOf(shown_, current_));
+}
+
+void TfrmExplain::ExplainClick()
+{
+    explain();
+    if (!isVisible()) {
+        placeBeside();
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void TfrmExplain::placeBeside()
+{
+    const QWidget &form = *host_.MainWindow();
+    const QRect main = form.frameGeometry();
+    // Before it first shows, this window's decorations are not known yet:
+    // the main window's stand in for them.
+    const bool framed = frameGeometry() != geometry();
+    const QSize decoration = framed ? frameGeometry().size() - size() : main.size() - form.size();
+    const QScreen *screen = form.screen();
+    // A window narrowed to fit a small screen gets its room back where
+    // there is more.
+    const QSize wanted = size().expandedTo(kSize);
+    const QRect frame = placement::beside(main, wanted + decoration, minimumSizeHint() + decoration,
+                                          screen ? screen->availableGeometry() : main);
+    move(frame.topLeft());
+    resize(frame.size() - decoration);
+}
+
+void TfrmExplain::Follow()
+{
+    if (!isVisible())
+        return;
+    if (position() != shownAt_)
+        explain();
+    else
+        stepMarks_->setMarks(stepMarks_->marks());
+}
+
+void TfrmExplain::ApplyClick()
+{
+    // A board that changed behind the explanation is explained first, not
+    // played on.
+    if (position() != shownAt_) {
+        explain();
+        return;
+    }
+    const std::optional<grader::CellDigit> p = nextstep::placement(shown_);
+    if (!p || !board_.isEnabled())
+        return;
+    host_.PlaceDigit(board_.cellAt(p->cell), QString::number(p->digit));
+    explain();
+}
+
+void TfrmExplain::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    // Hidden with a minimised main window, the marks wait for its return.
+    if (event->spontaneous())
+        return;
+    if (stepMarks_)
+        stepMarks_->setMarks({});
+}

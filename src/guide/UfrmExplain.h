@@ -1,0 +1,87 @@
+#pragma once
+
+#include "guide/NextStep.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class GameHost;
+class QPushButton;
+class QTextEdit;
+class TPICSD33;
+
+// The frames of the cells a Next Step explanation points at, drawn over
+// the board. It covers the board, takes no input and leaves the cells'
+// own colours alone, so the board looks as before once it is cleared.
+class TStepMarks : public QWidget {
+public:
+    explicit TStepMarks(TPICSD33 *board);
+    const nextstep::Marks &marks() const { return marks_; }
+    void setMarks(const nextstep::Marks &marks);
+    // The frame colours for the board's colours now.
+    nextstep::MarkColors colors() const;
+    // Pixels of a frame, inside the cell's edge.
+    static constexpr int kBand = 3;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    TPICSD33 *board_;
+    nextstep::Marks marks_{};
+    nextstep::MarkColors painted_{};
+};
+
+// "Next Step": the next logical step from the main board in words, its
+// cells marked on the board, and Apply to make its placement. A small
+// window beside the main one, open while the player goes on playing: it
+// follows the board's changes, explaining again whenever a digit or the
+// puzzle changes.
+class TfrmExplain : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmExplain(GameHost &host);
+
+    // F4: the board as it is now explained; a closed window opens beside
+    // the main one first.
+    void ExplainClick();
+    // Explains again when the placed digits or the solution have changed
+    // since the last explanation; runs after every change of the board
+    // while the window is open.
+    void Follow();
+    // Places the digit the explanation ends in as the player's own move.
+    void ApplyClick();
+
+    // Back and Next: the step shown on the board, the placement last.
+    void BackClick() { showStep(current_ - 1); }
+    void NextClick() { showStep(current_ + 1); }
+    int currentStep() const { return current_; }
+
+    const grader::Explanation &explanation() const { return shown_; }
+    TStepMarks *stepMarks() const { return stepMarks_; }
+
+    QTextEdit *memo1 = nullptr;
+    QPushButton *BackButton = nullptr;
+    QPushButton *NextButton = nullptr;
+    QPushButton *ApplyButton = nullptr;
+    QPushButton *CloseButton = nullptr;
+
+protected:
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    // Opens beside the main window, not over it (its board and digit pad)
+    // wherever the screen has room.
+    void placeBeside();
+    nextstep::Position position();
+    void explain();
+    // Frames only that step's cells and greys the others' words.
+    void showStep(int step);
+
+    GameHost &host_;
+    TPICSD33 &board_;
+    QPointer<TStepMarks> stepMarks_;
+    nextstep::Position shownAt_;
+    grader::Explanation shown_;
+    int current_ = 0;
+};

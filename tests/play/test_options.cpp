@@ -1,0 +1,111 @@
+// Options: each one's default is the specified behaviour; turned on it
+// takes effect at once and is kept across restarts in its own file.
+#include "play/GameOptions.h"
+#include "play/OptionsDialog.h"
+#include "support/GameDriver.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+using fixture::Game;
+
+namespace {
+OptionsDialog &optionsOf(Game &g) { return *g.program->windows().frmOptions; }
+void set(Game &g, int row, bool on) { optionsOf(g).box(row)->setChecked(on); }
+QList<QPoint> flagged(Game &g)
+{
+    QList<QPoint> out;
+    for (int i = 0; i < 81; ++i)
+        if (g.form->sd991->cellAt(i)->errflag)
+            out << QPoint(i / 9 + 1, i % 9 + 1);
+    return out;
+}
+} // namespace
+
+class TestOptions : public QObject {
+    Q_OBJECT
+private slots:
+    void fileDefaultsAndRoundTrip()
+    {
+        QCOMPARE(options::parse(""), options::GameOptions{});
+        QCOMPARE(options::parse("EveryClash=1\nWrongDigits=2\r\nbogus\rAskNewGame=1\nPauseMinimised=0"),
+                 (options::GameOptions{.everyClash = true, .wrongDigits = true, .askNewGame = true, .pauseMinimised = false}));
+        QCOMPARE(options::format({}), QByteArray("[Options]\r\nEveryClash=0\r\nWrongDigits=1\r\nAskNewGame=0\r\nPauseMinimised=1\r\n"));
+        const options::GameOptions flipped{.everyClash = true, .wrongDigits = false, .askNewGame = true, .pauseMinimised = false};
+        QCOMPARE(options::parse(options::format(flipped)), flipped);
+    }
+
+    void keptAcrossRestartsBesideVorelIni()
+    {
+        Game g;
+        g.close();
+        QFile ini(g.dir.filePath("vorel.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray vorel = ini.readAll();
+        ini.close();
+        g.open();
+        set(g, 0, true);
+        set(g, 1, false);
+        g.reopen();
+        QVERIFY(optionsOf(g).box(0)->isChecked());
+        QVERIFY(!optionsOf(g).box(1)->isChecked());
+        QVERIFY(g.form->sd991->allClashes);
+        g.close();
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(ini.readAll(), vorel);
+    }
+
+    // Three clashes: the specified first pair, or every cell sharing a
+    // digit with a peer, givens included.
+    void everyClashingCell()
+    {
+        Game g;
+        g.deal();
+        g.form->PlaceDigit(g.cell(1, 2), "8");  // clashes with the given 8 at 1,1
+        g.form->PlaceDigit(g.cell(9, 1), "4");  // with the given 4 at 9,7
+        QCOMPARE(flagged(g).size(), 2);
+        set(g, 0, true);
+        QCOMPARE(flagged(g), (QList<QPoint>{{1, 1}, {1, 2}, {9, 1}, {9, 7}}));
+        QCOMPARE(g.cell(9, 7)->panelColor(), g.form->sd991->errorcolor);
+        set(g, 0, false);
+        QCOMPARE(flagged(g).size(), 2);
+    }
+
+    void digitsDifferingFromTheSolution()
+    {
+        Game g;
+        g.deal();
+        const QString wrong = g.solutionAt(1, 2) == "1" ? "2" : "1";
+        g.form->PlaceDigit(g.cell(1, 2), wrong);
+        QCOMPARE(g.cell(1, 2)->fontColor(), 174);
+        set(g, 1, false);
+        QCOMPARE(g.cell(1, 2)->fontColor(), g.form->sd991->FONTColor2);
+        set(g, 1, true);
+        QCOMPARE(g.cell(1, 2)->fontColor(), 174);
+    }
+
+    void askBeforeReplacingAGameInProgress()
+    {
+        Game g;
+        g.deal();
+        g.form->NewGameClick(1); // off: no question
+        QVERIFY(g.messages.asked.isEmpty());
+        QCOMPARE(g.form->sd991->nd, 1);
+        set(g, 2, true);
+        g.form->NewGameClick(3);
+        QCOMPARE(g.messages.asked.size(), 1);
+        QCOMPARE(g.form->sd991->nd, 1); // No keeps the game
+        g.messages.answers << true;
+        g.form->NewGameClick(3);
+        QCOMPARE(g.form->sd991->nd, 3);
+        g.form->WC_Label->show(); // a finished game is replaced without asking
+        g.form->NewGameClick(4);
+        QCOMPARE(g.messages.asked.size(), 2);
+        QCOMPARE(g.form->sd991->nd, 4);
+    }
+};
+
+QTEST_MAIN(TestOptions)
+#include "test_options.moc"
