@@ -3,7 +3,7 @@
 // speed-up over the reference, and the rate on easy puzzles.
 #include "PuzzleMaker.h"
 #include "ReferenceSolver.h"
-#include "board/TextLines.h"
+#include "base/TextLines.h"
 #include "solver/Usol.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "game/QJ.h"
 
+#include "base/TextLines.h"
 #include "board/Digits.h"
 #include "game/Random.h"
-#include "board/TextLines.h"
 #include "solver/grader/BankEntry.h"
 
 #include <utility>

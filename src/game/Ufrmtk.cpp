@@ -1,6 +1,6 @@
 #include "game/Ufrmtk.h"
 
-#include "board/TextLines.h"
+#include "base/TextLines.h"
 #include "game/QJ.h"
 #include "game/Random.h"
 

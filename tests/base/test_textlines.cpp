@@ -1,5 +1,5 @@
 // The one line rule, on whole texts and on texts cut into pieces.
-#include "board/TextLines.h"
+#include "base/TextLines.h"
 
 #include <QtTest>
 
