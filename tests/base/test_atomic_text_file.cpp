@@ -203,6 +203,7 @@ private slots:
         QVERIFY(!writeLines(file, {"x"}, &error));
         QCOMPARE(error, QString("it is read-only"));
         QCOMPARE(contents(file), QByteArray("good\r\n"));
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
     }
 
     // The start of a damaged file: its whole lines up to the bound.
