@@ -1,6 +1,7 @@
 // A clock tick on an unchanged board, and a long history through the file.
 #include "BenchMain.h"
 
+#include "base/AtomicTextFile.h"
 #include "support/GameDriver.h"
 #include "periphery/Seams.h"
 #include "records/GameRecordFile.h"
@@ -40,7 +41,7 @@ void BM_Save100kSteps(benchmark::State &state)
     const QStringList lines = longRecord();
     QString error;
     for (auto _ : state)
-        benchmark::DoNotOptimize(gamerecord::writeLines(dir.filePath("lastgame.dat"), lines, &error));
+        benchmark::DoNotOptimize(atomictext::writeLines(dir.filePath("lastgame.dat"), lines, &error));
 }
 BENCHMARK(BM_Save100kSteps)->Unit(benchmark::kMillisecond);
 
@@ -48,9 +49,9 @@ void BM_Load100kSteps(benchmark::State &state)
 {
     QTemporaryDir dir;
     QString error;
-    gamerecord::writeLines(dir.filePath("lastgame.dat"), longRecord(), &error);
+    atomictext::writeLines(dir.filePath("lastgame.dat"), longRecord(), &error);
     for (auto _ : state)
-        benchmark::DoNotOptimize(gamerecord::readLines(dir.filePath("lastgame.dat")));
+        benchmark::DoNotOptimize(atomictext::readLines(dir.filePath("lastgame.dat"), gamerecord::kMaxBytes));
 }
 BENCHMARK(BM_Load100kSteps)->Unit(benchmark::kMillisecond);
 
@@ -64,7 +65,7 @@ void BM_Continue100kSteps(benchmark::State &state)
     lines[0] = "2 " + QString(81, '0');
     lines[1] = QString();
     QString error;
-    gamerecord::writeLines(dir.filePath("lastgame.dat"), lines, &error);
+    atomictext::writeLines(dir.filePath("lastgame.dat"), lines, &error);
     for (auto _ : state) {
         form.Con1Click();
         benchmark::DoNotOptimize(game.steps->memostep.size());

@@ -1,11 +1,7 @@
 #include "appearance/SettingsBuffer.h"
 
-#include "base/SaveTarget.h"
+#include "base/AtomicTextFile.h"
 #include "base/TextLines.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdint>
 
@@ -68,75 +64,18 @@ QString SettingsBuffer::FilePath(const QString &dir) { return dir + QLatin1Strin
 
 bool SettingsBuffer::Load(const QString &dir)
 {
-    const QString path = FilePath(dir);
-    // Only a plain file: a directory or a pipe in its place is unreadable,
-    // and reading a pipe could wait forever.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxFileSize)
+    std::optional<QStringList> read = atomictext::readLines(FilePath(dir), kMaxFileSize);
+    if (!read)
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (bytes.size() > kMaxFileSize || file.error() != QFileDevice::NoError)
-        return false;
-    lines = Decode(bytes);
+    lines = std::move(*read);
     return true;
 }
 
-bool SettingsBuffer::Save(const QString &dir, QString *error) const
-{
-    const auto fail = [error](const QString &why) {
-        if (error)
-            *error = why.isEmpty() ? QStringLiteral("Unknown error") : why;
-        return false;
-    };
-    const QString refused = savetarget::refusal(FilePath(dir));
-    if (!refused.isEmpty())
-        return fail(refused);
-    // Written aside and renamed into place, so a failed write keeps the old file.
-    QSaveFile file(FilePath(dir));
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    const QByteArray bytes = Encode(lines);
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(why);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
-}
+bool SettingsBuffer::Save(const QString &dir, QString *error) const { return atomictext::writeLines(FilePath(dir), lines, error); }
 
-QByteArray SettingsBuffer::Encode(const QStringList &lines)
-{
-    QByteArray out;
-    for (const QString &line : lines) {
-        out += line.toLatin1();
-        out += "\r\n";
-    }
-    return out;
-}
+QByteArray SettingsBuffer::Encode(const QStringList &lines) { return atomictext::encode(lines); }
 
-QStringList SettingsBuffer::Decode(const QByteArray &bytes)
-{
-    QStringList out;
-    qsizetype start = 0;
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = bytes.at(i);
-        if (c != '\r' && c != '\n')
-            continue;
-        out.append(QString::fromLatin1(bytes.constData() + start, i - start));
-        if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        out.append(QString::fromLatin1(bytes.constData() + start, n - start));
-    return out;
-}
+QStringList SettingsBuffer::Decode(const QByteArray &bytes) { return atomictext::decode(bytes); }
 
 std::optional<TColor> SettingsBuffer::ParseColor(const QString &text)
 {

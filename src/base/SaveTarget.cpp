@@ -12,8 +12,13 @@ QString refusal(const QString &path)
     const bool link = info.isSymLink();
     if (!info.exists())
         return link ? QStringLiteral("it is a link to a missing file") : QString();
-    if (info.isFile())
+    if (info.isFile()) {
+        // The owner's write bit, not access(): root may write anything, but
+        // a file the player made read-only is kept as it is for everyone.
+        if (!info.permissions().testFlag(QFileDevice::WriteOwner))
+            return QStringLiteral("it is read-only");
         return {};
+    }
     if (info.isDir())
         return link ? QStringLiteral("it is a link to a directory") : QStringLiteral("it is a directory");
     return link ? QStringLiteral("it is a link to a device, pipe or other special file")

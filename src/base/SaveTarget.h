@@ -9,7 +9,8 @@
 namespace savetarget {
 
 // Empty when a save may go on at path: nothing is there, or it is (or links
-// to) a regular file. Otherwise why not, as a clause: "it is a directory".
+// to) a regular file its owner may write. Otherwise why not, as a clause:
+// "it is a directory".
 QString refusal(const QString &path);
 
 // For a file that is always written afresh, never through a link: removes a

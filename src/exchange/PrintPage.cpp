@@ -1,9 +1,8 @@
 #include "exchange/PrintPage.h"
 
-#include "base/SaveTarget.h"
+#include "base/AtomicTextFile.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace printpage {
 
@@ -159,21 +158,9 @@ QString writePage(const QString &directory, const CellGrid &board)
     const QString path = QDir(directory).filePath(QString::fromUtf16(kFileName));
     // A fresh file every time: a link planted in its place would otherwise
     // have the page written over whatever it points to.
-    const QString refused = savetarget::freshTarget(path);
-    if (!refused.isEmpty())
-        return refused;
-    const QByteArray bytes = pageText(board).toLatin1();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    QString error;
+    atomictext::writeLines(path, pageLines(board), &error, {.replaceLink = true});
+    return error;
 }
 
 } // namespace printpage

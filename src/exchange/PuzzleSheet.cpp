@@ -1,11 +1,11 @@
 #include "exchange/PuzzleSheet.h"
 
-#include "base/SaveTarget.h"
+#include "base/AtomicTextFile.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -103,31 +103,26 @@ void paint(QPagedPaintDevice &device, const QList<Puzzle> &puzzles, const Layout
 
 bool writePdf(const QString &path, const QList<Puzzle> &puzzles, const Layout &layout, QString *error)
 {
-    if (const QString refused = savetarget::refusal(path); !refused.isEmpty()) {
-        if (error)
-            *error = refused;
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    // Drawn in memory first: the PDF writer reports no failure of its
+    // device, so the file is written by the checked writer, and only a PDF
+    // that got as far as its trailer.
+    QByteArray bytes;
     {
-        QPdfWriter pdf(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
         pdf.setResolution(300);
         pdf.setTitle(QStringLiteral("Sudoku Nodala puzzles"));
         paint(pdf, puzzles, layout);
     }
-    if (!file.commit()) {
+    if (!bytes.right(16).trimmed().endsWith("%%EOF")) {
         if (error)
-            *error = file.errorString();
+            *error = QStringLiteral("the PDF could not be made");
         return false;
     }
-    return true;
+    return atomictext::writeBytes(path, bytes, error, {.removeLeftovers = false});
 }
 
 } // namespace sheet

@@ -33,7 +33,7 @@ int pageCount(qsizetype puzzles, const Layout &layout);
 void paint(QPagedPaintDevice &device, const QList<Puzzle> &puzzles, const Layout &layout);
 
 // Writes the sheet as a PDF file (A4), whole and atomically; false and the
-// reason on failure.
+// reason on failure, with no file left under path (an earlier one kept).
 bool writePdf(const QString &path, const QList<Puzzle> &puzzles, const Layout &layout, QString *error);
 
 } // namespace sheet

@@ -1,9 +1,10 @@
 // The game on the board across runs: "lastgame.dat".
+#include "base/AtomicTextFile.h"
 #include "base/Digits.h"
 #include "game/DigitPad.h"
 #include "puzzle/Levels.h"
 #include "puzzle/QJ.h"
-#include "game/Windows.h"
+#include "app/Windows.h"
 #include "game/main.h"
 #include "periphery/Seams.h"
 #include "records/GameRecordFile.h"
@@ -22,7 +23,7 @@ void TForm1::SaveLastGame()
     lines << QJ1->GetSolution();
     lines += w_.frmstep->memostep;
     QString error;
-    if (!gamerecord::writeLines(LastGamePath(), lines, &error))
+    if (!atomictext::writeLines(LastGamePath(), lines, &error))
         seams::messages().report(QStringLiteral("The game could not be saved to \"%1\": %2")
                                      .arg(QDir::toNativeSeparators(LastGamePath()), error));
 }
@@ -54,7 +55,7 @@ void TForm1::LoadLastGame()
     QString first, second;
     QStringList steps;
     qsizetype number = 0;
-    const bool read = gamerecord::forEachLine(LastGamePath(), [&](QString &&line) {
+    const bool read = atomictext::forEachLine(LastGamePath(), gamerecord::kMaxBytes, [&](QString &&line) {
         ++number;
         if (number == 1) {
             first = std::move(line);

@@ -1,10 +1,6 @@
 #include "play/GameOptions.h"
 
-#include "base/TextLines.h"
-#include "records/GameRecordFile.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "base/AtomicTextFile.h"
 
 namespace options {
 
@@ -24,24 +20,23 @@ const std::array<Row, 4> &rows()
     return kRows;
 }
 
-GameOptions parse(const QByteArray &text)
+namespace {
+GameOptions parseLines(const QStringList &lines)
 {
     GameOptions o;
-    textlines::forEachLine(text.constData(), text.constData() + text.size(), [&](const char *first, const char *last) {
-        const QString line = QString::fromLatin1(first, last - first);
+    for (const QString &line : lines) {
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq < 0)
-            return;
+            continue;
         const QString key = line.left(eq).trimmed();
         const QString value = line.mid(eq + 1).trimmed();
         for (const Row &row : rows())
             if (key == QLatin1String(row.key) && (value == QLatin1String("0") || value == QLatin1String("1")))
                 o.*row.field = value == QLatin1String("1");
-    });
+    }
     return o;
 }
 
-namespace {
 QStringList lines(const GameOptions &o)
 {
     QStringList out{QStringLiteral("[Options]")};
@@ -51,19 +46,16 @@ QStringList lines(const GameOptions &o)
 }
 } // namespace
 
-QByteArray format(const GameOptions &o) { return (lines(o).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1(); }
+GameOptions parse(const QByteArray &text) { return parseLines(atomictext::decode(text)); }
+
+QByteArray format(const GameOptions &o) { return atomictext::encode(lines(o)); }
 
 GameOptions load(const QString &path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || file.size() > kMaxBytes || !file.open(QIODevice::ReadOnly))
-        return {};
-    return parse(file.read(kMaxBytes));
+    const std::optional<QStringList> read = atomictext::readLines(path, kMaxBytes);
+    return read ? parseLines(*read) : GameOptions{};
 }
 
-bool save(const QString &path, const GameOptions &o, QString *error)
-{
-    return gamerecord::writeLines(path, lines(o), error);
-}
+bool save(const QString &path, const GameOptions &o, QString *error) { return atomictext::writeLines(path, lines(o), error); }
 
 } // namespace options

@@ -1,8 +1,8 @@
 #include "puzzle/QJ.h"
 
+#include "base/TextLines.h"
 #include "base/Digits.h"
 #include "puzzle/Random.h"
-#include "base/TextLines.h"
 #include "solver/grader/BankEntry.h"
 
 #include <utility>

@@ -1,7 +1,8 @@
 #include "records/BestTimes.h"
 
-#include "records/GameRecordFile.h"
+#include "base/AtomicTextFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -10,8 +11,9 @@ namespace besttimes {
 
 namespace {
 
-// Five levels of ten lines take well under a kilobyte.
-constexpr qint64 kMaxBytes = 64 * 1024;
+// Five levels of ten lines take well under a kilobyte; a damaged file is
+// searched for entries this far.
+constexpr qint64 kMaxBytes = 1024 * 1024;
 // A hundred hours: no game runs longer, and an hour count stays sane.
 constexpr int kMaxMs = 100 * 3600 * 1000;
 const QString kDateFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
@@ -45,35 +47,62 @@ QStringList toLines(const Tables &t)
     return out;
 }
 
-Tables fromLines(const QStringList &lines)
+Tables fromLines(const QStringList &lines, qsizetype *skipped)
 {
     Tables t;
+    qsizetype bad = 0;
     for (const QString &line : lines) {
         const QStringList f = line.split(QLatin1Char(' '));
-        if (f.size() != 4)
-            continue;
         bool okLevel = false, okMs = false, okHints = false;
-        const int lvl = f[0].toInt(&okLevel);
+        int lvl = -1;
         Entry e;
-        e.ms = f[1].toInt(&okMs);
-        e.when = QDateTime::fromString(f[2], kDateFormat);
-        e.hints = f[3].toInt(&okHints);
-        if (okLevel && okMs && okHints)
+        if (f.size() == 4) {
+            lvl = f[0].toInt(&okLevel);
+            e.ms = f[1].toInt(&okMs);
+            e.when = QDateTime::fromString(f[2], kDateFormat);
+            e.hints = f[3].toInt(&okHints);
+        }
+        if (okLevel && okMs && okHints && lvl >= 0 && lvl < kLevels && valid(e))
             t.add(lvl, e);
+        else
+            ++bad;
     }
+    if (skipped)
+        *skipped = bad;
     return t;
 }
 
-Tables load(const QString &path)
+Contents read(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxBytes)
+    const std::optional<atomictext::Head> head = atomictext::readHead(path, kMaxBytes);
+    if (!head)
         return {};
-    const std::optional<QStringList> lines = gamerecord::readLines(path);
-    return lines ? fromLines(*lines) : Tables{};
+    qsizetype skipped = 0;
+    Contents c{fromLines(head->lines, &skipped), false};
+    c.damaged = skipped > 0 || !head->whole;
+    return c;
 }
 
-bool save(const QString &path, const Tables &t, QString *error) { return gamerecord::writeLines(path, toLines(t), error); }
+Tables load(const QString &path) { return read(path).tables; }
+
+bool save(const QString &path, const Tables &t, QString *error)
+{
+    if (read(path).damaged) {
+        // Whatever could not be read stays beside the file, for the player.
+        const QString bad = path + QStringLiteral(".bad");
+        const QFileInfo old(bad);
+        if (old.isFile() && !old.isSymLink())
+            QFile::remove(bad);
+        QFile damaged(path);
+        if (!damaged.copy(bad)) {
+            if (error)
+                *error = QStringLiteral("the damaged file could not be kept as \"%1\" (%2)")
+                             .arg(old.fileName(), damaged.errorString());
+            return false;
+        }
+    }
+    return atomictext::writeLines(path, toLines(t), error);
+}
 
 bool counts(const Round &r, int level) { return r.fromBank && !r.solutionShown && !r.finished && level >= 0 && level < kLevels; }
 

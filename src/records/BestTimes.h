@@ -33,14 +33,22 @@ struct Tables {
 
 // One line per entry, "LEVEL MS YYYY-MM-DDTHH:MM:SS HINTS", fastest first.
 QStringList toLines(const Tables &t);
-// The entries of the lines that read as such; every other line is skipped,
-// and a level keeps no more than its ten best.
-Tables fromLines(const QStringList &lines);
+// The entries of the lines that read as such; every other line is skipped
+// (counted in skipped), and a level keeps no more than its ten best.
+Tables fromLines(const QStringList &lines, qsizetype *skipped = nullptr);
 
-// The tables of the file at path; empty when it is missing, unreadable or
-// too large to be a table of best times.
+// What a file of best times holds.
+struct Contents {
+    Tables tables;        // every whole entry it holds
+    bool damaged = false; // it holds more than entries, or more than is read
+};
+// The file at path; empty when it is missing or unreadable. A damaged file
+// keeps the entries of its whole lines, as far as a megabyte.
+Contents read(const QString &path);
 Tables load(const QString &path);
-// Writes the file whole and atomically; false and the reason on failure.
+// Writes the file whole and atomically; false and the reason on failure. A
+// damaged file in its place is first kept as path + ".bad" (replacing an
+// older one), and is not replaced when that fails.
 bool save(const QString &path, const Tables &t, QString *error);
 
 // A game on the board, as far as its time can count.

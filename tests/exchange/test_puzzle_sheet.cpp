@@ -7,12 +7,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QSpinBox>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <csignal>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -136,6 +143,62 @@ private slots:
         printer.fileName.clear(); // cancelled: nothing written, nothing said
         w.SavePdfClick();
         QVERIFY(g.messages.reports.isEmpty());
+    }
+
+    // A disk that fills up at the end of the PDF, where a buffered writer's
+    // last flush went unchecked (a file size limit stands for it): nothing
+    // under the chosen name, an earlier file kept, and the reason said.
+    void failedSaveLeavesNoFile_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("new file") << QByteArray();
+        QTest::newRow("over a good one") << QByteArray("%PDF-1.4 good\n%%EOF\n");
+    }
+    void failedSaveLeavesNoFile()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("file size limits are set on Unix only");
+#else
+        QFETCH(QByteArray, before);
+        fixture::Game g;
+        TfrmPrintSheets &w = *g.program->windows().frmPrintSheets;
+        FakePrinter printer;
+        QTemporaryDir dir;
+        printer.fileName = dir.filePath("puzzles.pdf");
+        if (!before.isEmpty()) {
+            QFile old(printer.fileName);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write(before);
+        }
+        w.count()->setValue(12);
+        rlimit saved{};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 17 * 1024;
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        w.SavePdfClick();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QCOMPARE(g.messages.reports.size(), 1);
+        QVERIFY2(g.messages.reports[0].startsWith(QStringLiteral("The puzzles could not be saved to \"%1\": ")
+                                                      .arg(QDir::toNativeSeparators(printer.fileName)))
+                     && !g.messages.reports[0].endsWith(": "),
+                 qPrintable(g.messages.reports[0]));
+        const QStringList left = QDir(dir.path()).entryList(QDir::Files);
+        if (before.isEmpty()) {
+            QCOMPARE(left, QStringList());
+        } else {
+            QCOMPARE(left, QStringList{"puzzles.pdf"});
+            QFile kept(printer.fileName);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), before);
+        }
+        // The sheet is larger than the limit.
+        w.SavePdfClick();
+        QVERIFY(QFileInfo(printer.fileName).size() > qint64(small.rlim_cur));
+#endif
     }
 };
 

@@ -105,6 +105,30 @@ private slots:
         QVERIFY(f.readAll().startsWith("0 4000 "));
     }
 
+    // A best time that cannot be written is said, as a game that cannot.
+    void unsavedBestTimeIsSaid()
+    {
+        Game g(false);
+        const QString path = g.dir.filePath("besttimes.dat");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("0 9000 2026-01-02T03:04:05 0\r\n");
+        f.close();
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        g.open();
+        g.form->NewGameClick(0);
+        finish(g, 4000);
+        QCOMPARE(status(g), QString("Solved in 0:0:4: a new best time for Very Easy!"));
+        QCOMPARE(g.messages.reports.size(), 1);
+        QVERIFY2(g.messages.reports[0].startsWith("The best times could not be saved to")
+                     && g.messages.reports[0].endsWith("besttimes.dat\": it is read-only"),
+                 qPrintable(g.messages.reports[0]));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("0 9000 2026-01-02T03:04:05 0\r\n"));
+        f.close();
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
     // Every technique of the ladder's table is named under its level.
     void howToPlayListsTheLadder()
     {

@@ -84,6 +84,50 @@ private slots:
             QVERIFY(t.level[static_cast<size_t>(l)].isEmpty());
     }
 
+    // A damaged file keeps every whole entry it holds, and the file itself
+    // is kept beside the new one.
+    void damagedFileKeepsItsEntries_data()
+    {
+        QTest::addColumn<QByteArray>("tail");
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("good") << QByteArray() << false;
+        QTest::newRow("NUL padding") << QByteArray(101595 - 64, '\0') << true;
+        QTest::newRow("over a megabyte of lines") << QByteArray("9\r\n").repeated(400000) << true;
+        QTest::newRow("binary tail") << QByteArray("\x01\xff\r\x00\n\x7f 0 1 x\n\xfe", 14) << true;
+        QTest::newRow("damaged line") << QByteArray("1 5 2026-13-02T03:04:05 0\r\n2 700 2026-01-02T03:04:05 0\r\n") << true;
+    }
+    void damagedFileKeepsItsEntries()
+    {
+        QFETCH(QByteArray, tail);
+        QFETCH(bool, damaged);
+        Tables good;
+        good.add(0, at(61000, 1));
+        good.add(4, at(3600000));
+        const QByteArray bytes = toLines(good).join("\r\n").toLatin1() + "\r\n" + tail;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(kFileName);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        const Contents read = besttimes::read(path);
+        QCOMPARE(read.damaged, damaged);
+        Tables t = read.tables;
+        if (tail.contains("2 700 "))
+            good.add(2, at(700));
+        QCOMPARE(t, good);
+        t.add(1, at(5000));
+        QString error;
+        QVERIFY2(save(path, t, &error), qPrintable(error));
+        QCOMPARE(load(path), t);
+        QFile bad(path + ".bad");
+        QCOMPARE(bad.exists(), damaged);
+        if (damaged) {
+            QVERIFY(bad.open(QIODevice::ReadOnly));
+            QCOMPARE(bad.readAll(), bytes);
+        }
+    }
+
     // Random damage to a good file never crashes, and what is read is a
     // valid table the game can write again.
     void fuzzedFiles()

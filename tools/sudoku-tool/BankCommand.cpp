@@ -1,7 +1,7 @@
 #include "Command.h"
 #include "ToolIo.h"
+#include "base/AtomicTextFile.h"
 #include "puzzle/Ufrmtk.h"
-#include "records/GameRecordFile.h"
 #include "solver/grader/BankCheck.h"
 #include "solver/grader/Generator.h"
 
@@ -103,7 +103,12 @@ int generate(const QStringList &args)
     QString error;
     // Each file whole or not at all, every write checked: a full disk never
     // leaves a cut-off file under its final name.
-    if (!grader::writeBank(bank, dir, gamerecord::writeLines, &error)) {
+    if (!grader::writeBank(
+            bank, dir,
+            [](const QString &path, const QStringList &lines, QString *why) {
+                return atomictext::writeLines(path, lines, why, {.removeLeftovers = false});
+            },
+            &error)) {
         std::fputs(qPrintable(error + QLatin1Char('\n')), stderr);
         return ExitFailure;
     }

@@ -36,7 +36,7 @@ bool openInput(const char *command, const QString &path, QFile &file);
 // The name of an input in messages.
 inline QString inputName(const QString &path) { return path.isEmpty() ? QStringLiteral("-") : path; }
 
-// Reads lines by the rule of board/TextLines.h and keeps at most `keep`
+// Reads lines by the rule of base/TextLines.h and keeps at most `keep`
 // bytes of each; the rest of a line is skipped without being stored. A
 // UTF-8 byte-order mark at the start of the input is skipped.
 class LineReader {

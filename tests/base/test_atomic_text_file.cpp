@@ -1,8 +1,9 @@
-// Writing and reading the game record file.
-#include "records/GameRecordFile.h"
+// The game's one writer and reader of files, on the game record.
+#include "base/AtomicTextFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,9 +12,12 @@
 #include <unistd.h>
 #endif
 
-using namespace gamerecord;
+using namespace atomictext;
 
 namespace {
+
+const QString kFileName = QStringLiteral("lastgame.dat");
+constexpr qint64 kMaxBytes = 512ll * 1024 * 1024; // the game record's bound
 
 QByteArray contents(const QString &path)
 {
@@ -22,7 +26,7 @@ QByteArray contents(const QString &path)
 }
 
 // A sink that fails at one named step and records the steps it ran.
-class FailingSink final : public AtomicSink {
+class FailingSink final : public Sink {
 public:
     explicit FailingSink(QString failAt) : failAt_(std::move(failAt)) {}
     QStringList ran;
@@ -56,7 +60,7 @@ void put(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-class TestGameRecordFile : public QObject {
+class TestAtomicTextFile : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
     QString path() const { return dir.filePath(kFileName); }
@@ -90,12 +94,12 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
         put(path(), bytes);
-        const auto read = readLines(path());
+        const auto read = readLines(path(), kMaxBytes);
         QVERIFY(read.has_value());
         QCOMPARE(*read, lines);
     }
 
-    void missingFile() { QVERIFY(!readLines(dir.filePath("none.dat")).has_value()); }
+    void missingFile() { QVERIFY(!readLines(dir.filePath("none.dat"), kMaxBytes).has_value()); }
 
     void failedWriteKeepsTheOldFile()
     {
@@ -120,7 +124,7 @@ private slots:
             lines << step;
         QString error;
         QVERIFY(writeLines(path(), lines, &error));
-        QCOMPARE(readLines(path()).value(), lines);
+        QCOMPARE(readLines(path(), kMaxBytes).value(), lines);
     }
 
     void aFailedStepIsNeverCommitted_data()
@@ -165,7 +169,69 @@ private slots:
         QCOMPARE(kept, QByteArray("good\r\n"));
 #endif
     }
+
+    // A save cut off before its rename leaves its temporary file; the next
+    // save of that file removes it, and nothing of another name.
+    void leftoversOfAnInterruptedSaveGo()
+    {
+        QTemporaryDir own;
+        const QStringList others{"lastgame.dat.bak", "lastgame.dat.AbCdE1", "lastgame.dat.AbCdEfG", "vorel.ini.AbCdEf",
+                                 "xlastgame.dat.AbCdEf"};
+        for (const QString &name : others + QStringList{"lastgame.dat.AbCdEf", "lastgame.dat.zzzzzz"})
+            put(own.filePath(name), "2 000\r\n");
+        QVERIFY(QDir(own.path()).mkdir("lastgame.dat.QwErTy"));
+        QString error;
+        QVERIFY(writeLines(own.filePath(kFileName), {"1"}, &error));
+        QStringList kept = others + QStringList{kFileName};
+        kept.sort();
+        QCOMPARE(QDir(own.path()).entryList(QDir::Files), kept);
+        QVERIFY(QFileInfo(own.filePath("lastgame.dat.QwErTy")).isDir());
+        // Not in a folder the player chose.
+        put(own.filePath("sheet.pdf.AbCdEf"), "%PDF");
+        QVERIFY(writeBytes(own.filePath("sheet.pdf"), "%PDF", &error, {.removeLeftovers = false}));
+        QVERIFY(QFileInfo::exists(own.filePath("sheet.pdf.AbCdEf")));
+    }
+
+    // The owner's write bit is kept for every user, root included.
+    void readOnlyFileIsKept()
+    {
+        QTemporaryDir own;
+        const QString file = own.filePath(kFileName);
+        put(file, "good\r\n");
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
+        QString error;
+        QVERIFY(!writeLines(file, {"x"}, &error));
+        QCOMPARE(error, QString("it is read-only"));
+        QCOMPARE(contents(file), QByteArray("good\r\n"));
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    // The start of a damaged file: its whole lines up to the bound.
+    void headKeepsWholeLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("maxBytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("within") << QByteArray("a\r\nb") << 5 << QStringList{"a", "b"} << true;
+        QTest::newRow("to the byte") << QByteArray("a\r\nb") << 4 << QStringList{"a", "b"} << true;
+        QTest::newRow("cut line dropped") << QByteArray("a\r\nbc") << 4 << QStringList{"a"} << false;
+        QTest::newRow("cut after CR") << QByteArray("a\r\nb") << 2 << QStringList{"a"} << false;
+        QTest::newRow("NUL padding") << QByteArray("0 1\r\n").append(200000, '\0') << 100000 << QStringList{"0 1"} << false;
+    }
+    void headKeepsWholeLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, maxBytes);
+        QTemporaryDir own;
+        put(own.filePath("f"), bytes);
+        const std::optional<Head> head = readHead(own.filePath("f"), maxBytes);
+        QVERIFY(head.has_value());
+        QTEST(head->lines, "lines");
+        QTEST(head->whole, "whole");
+        QVERIFY(!readHead(own.path(), maxBytes).has_value()); // a directory
+    }
 };
 
-QTEST_GUILESS_MAIN(TestGameRecordFile)
-#include "test_gamerecordfile.moc"
+QTEST_GUILESS_MAIN(TestAtomicTextFile)
+#include "test_atomic_text_file.moc"
