@@ -13,9 +13,12 @@
 #include "game/UfrmPrintSheets.h"
 #include "game/Ufrmtk.h"
 #include "game/main.h"
+#include "periphery/Centering.h"
 #include "periphery/Ufrmcheck.h"
 #include "records/Ufrmstep.h"
 #include "solver/Usol.h"
+
+#include <QCoreApplication>
 
 namespace {
 template <typename T, typename... Args>
@@ -26,8 +29,9 @@ T *make(std::unique_ptr<T> &slot, Args &&...args)
 }
 } // namespace
 
-Program::Program()
+Program::Program() : screenFit_(std::make_unique<ScreenFit>())
 {
+    QCoreApplication::instance()->installEventFilter(screenFit_.get());
     windows_.Form1 = make(form1_, windows_);
     windows_.frmcheck = make(frmcheck_);
     GameHost &host = *form1_;

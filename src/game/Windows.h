@@ -18,6 +18,7 @@ class TfrmOptions;
 class TfrmBestTimes;
 class TfrmHowToPlay;
 class TfrmPrintSheets;
+class ScreenFit;
 
 // The windows that live for the whole program, each created once. The main
 // window and every dialog receive this struct and reach each other through
@@ -60,6 +61,8 @@ public:
     void start();
 
 private:
+    // First, so that it goes last: every window fits on its screen.
+    std::unique_ptr<ScreenFit> screenFit_;
     Windows windows_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<Tfrmcheck> frmcheck_;
