@@ -35,7 +35,7 @@ Program::Program() : screenFit_(std::make_unique<ScreenFit>())
     windows_.Form1 = make(form1_, windows_);
     windows_.frmcheck = make(frmcheck_);
     GameHost &host = *form1_;
-    windows_.frm_new = make(frmNew_, host, windows_.frm_sol, windows_.frmImport);
+    windows_.frm_new = make(frmNew_, host, windows_.frm_sol, windows_.frmImport, windows_.Frmdas);
     windows_.frmprint = make(frmprint_, host);
     // Reads "vorel.ini" and colours the main board.
     windows_.frmAppearance = make(frmAppearance_, *form1_->sd991, *form1_->AutoCheckNewVersion1);
