@@ -13,9 +13,12 @@
 #include "exchange/PrintSheetsDialog.h"
 #include "puzzle/Ufrmtk.h"
 #include "game/main.h"
+#include "periphery/Centering.h"
 #include "periphery/Ufrmcheck.h"
 #include "records/Ufrmstep.h"
 #include "solver/Usol.h"
+
+#include <QCoreApplication>
 
 namespace {
 template <typename T, typename... Args>
@@ -26,12 +29,13 @@ T *make(std::unique_ptr<T> &slot, Args &&...args)
 }
 } // namespace
 
-Program::Program()
+Program::Program() : screenFit_(std::make_unique<ScreenFit>())
 {
+    QCoreApplication::instance()->installEventFilter(screenFit_.get());
     windows_.Form1 = make(form1_, windows_);
     windows_.frmcheck = make(frmcheck_);
     GameHost &host = *form1_;
-    windows_.frm_new = make(frmNew_, host, windows_.frm_sol, windows_.frmImport);
+    windows_.frm_new = make(frmNew_, host, windows_.frm_sol, windows_.frmImport, windows_.Frmdas);
     windows_.frmprint = make(frmprint_, host);
     // Reads "vorel.ini" and colours the main board.
     windows_.frmAppearance = make(frmAppearance_, *form1_->sd991, *form1_->AutoCheckNewVersion1);

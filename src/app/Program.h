@@ -1,8 +1,10 @@
 #pragma once
 
-#include "game/Windows.h"
+#include "app/Windows.h"
 
 #include <memory>
+
+class ScreenFit;
 
 // Creates the windows in their documented order (the main window first: it
 // is the application's main window) and wires them together; destroys them
@@ -23,6 +25,8 @@ public:
     void start();
 
 private:
+    // First, so that it goes last: every window fits on its screen.
+    std::unique_ptr<ScreenFit> screenFit_;
     Windows windows_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<Tfrmcheck> frmcheck_;

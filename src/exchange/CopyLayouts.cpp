@@ -4,8 +4,13 @@ namespace copylayouts {
 
 namespace {
 
-// One character where the value is exactly one character, else blank.
-QString digitOr(const CellData &cell, QChar blank) { return cell.value.size() == 1 ? cell.value : QString(blank); }
+// The digit of a given or of a player's digit, else blank. An open cell's
+// single candidate is a pencil mark, not a digit of the puzzle.
+QString digitOr(const CellData &cell, QChar blank)
+{
+    const bool digit = cell.state != stCandidates && cell.value.size() == 1;
+    return digit ? cell.value : QString(blank);
+}
 
 // The framed layouts: fields of `width` characters, boxes split by "|",
 // bands by separator lines.

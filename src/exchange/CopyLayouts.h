@@ -5,9 +5,11 @@
 #include <QString>
 #include <QStringList>
 
-// The four text layouts of the copy dialog, built from the cells' values
-// alone: a value of exactly one character is written as a digit, whatever
-// the cell's state. The import reader reads all four back.
+// The four text layouts of the copy dialog. A given or a player's digit is
+// written as a digit and every open cell as a blank, even one left with a
+// single candidate: a copied puzzle has the givens of the board, no more.
+// Only "With Candidates" shows the open cells' candidates. The import
+// reader reads all four back.
 namespace copylayouts {
 
 // The dialog's choices, in the order it lists them.
@@ -20,11 +22,11 @@ QString layoutName(CopyLayout layout);
 // frame. Each cell is its value ("." when empty) right-aligned in 10
 // characters; a longer value is not cut.
 QStringList withCandidatesLines(const CellGrid &board);
-// The same frame, 5 characters a cell: a one-character value, else ".".
+// The same frame, 5 characters a cell: a given's or a player's digit, else ".".
 QStringList noCandidateLines(const CellGrid &board);
-// Nine lines of nine characters: a one-character value, else "*".
+// Nine lines of nine characters: a given's or a player's digit, else "*".
 QStringList nineByNineLines(const CellGrid &board);
-// One line of 81 characters: a one-character value, else "0".
+// One line of 81 characters: a given's or a player's digit, else "0".
 QStringList oneBy81Lines(const CellGrid &board);
 
 QStringList layoutLines(CopyLayout layout, const CellGrid &board);

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
+
 PrintSheetsDialog::PrintSheetsDialog(const Tfrmtk &bank, QWidget *parent) : QDialog(parent), bank_(bank)
 {
     setObjectName(QStringLiteral("frmPrintSheets"));
@@ -28,6 +30,14 @@ PrintSheetsDialog::PrintSheetsDialog(const Tfrmtk &bank, QWidget *parent) : QDia
     count_->setRange(1, sheet::kMaxPuzzles);
     count_->setValue(4);
     form->addRow(QStringLiteral("Puzzles:"), count_);
+    // One of each deals the levels in turn: whole rounds of five, so that
+    // none is left out.
+    connect(level_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const bool rounds = index == kOneOfEach;
+        count_->setSingleStep(rounds ? levels::kCount : 1);
+        if (rounds)
+            count_->setValue(roundsOfEach(count_->value()));
+    });
     perPage_ = new QComboBox(this);
     for (int n : sheet::kPerPage)
         perPage_->addItem(QString::number(n), n);
@@ -44,6 +54,12 @@ PrintSheetsDialog::PrintSheetsDialog(const Tfrmtk &bank, QWidget *parent) : QDia
     seams::connectGuarded(pdf, &QPushButton::clicked, this, [this] { SavePdfClick(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
+}
+
+int PrintSheetsDialog::roundsOfEach(int count)
+{
+    const int rounds = (count + levels::kCount - 1) / levels::kCount;
+    return std::clamp(rounds, 1, sheet::kMaxPuzzles / levels::kCount) * levels::kCount;
 }
 
 QList<sheet::Puzzle> PrintSheetsDialog::Deal(int level, int count) const

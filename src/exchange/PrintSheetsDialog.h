@@ -20,6 +20,10 @@ public:
     // The level chosen: 0..4, or kOneOfEach.
     static constexpr int kOneOfEach = 5;
 
+    // The count One of each sets: count rounded up to whole rounds of the
+    // five levels, as many as a sheet takes (5 or 10).
+    static int roundsOfEach(int count);
+
     // Deals count puzzles of level (kOneOfEach: the levels in turn).
     QList<sheet::Puzzle> Deal(int level, int count) const;
     sheet::Layout chosenLayout() const;

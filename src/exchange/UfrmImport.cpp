@@ -99,9 +99,13 @@ TfrmImport::TfrmImport(QWidget *parent)
     Button1->setDefault(true);
     Button2 = new QPushButton(QStringLiteral("Cancel"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
+    // Text that reads as no layout stays in the open box, for the player to
+    // mend.
     seams::connectGuarded(Button1, &QPushButton::clicked, this, [this] {
-        ReadInto(target_);
-        accept();
+        if (ReadInto(target_))
+            accept();
+        else
+            memo2->setFocus();
     });
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;
@@ -124,17 +128,18 @@ void TfrmImport::ImportInto(TPICSD33 *target)
     target_ = nullptr;
 }
 
-void TfrmImport::ReadInto(TPICSD33 *target)
+bool TfrmImport::ReadInto(TPICSD33 *target)
 {
     const importreader::ImportResult result = importreader::readImport(memo2->toPlainText());
     if (!result.valid())
         seams::messages().report(QString::fromUtf16(importreader::kInvalidFormat));
-    if (!target)
-        return;
-    if (result.valid())
-        result.applyTo(target->grid());
-    target->CheckConflicts();
-    target->ShowAll();
+    if (target) {
+        if (result.valid())
+            result.applyTo(target->grid());
+        target->CheckConflicts();
+        target->ShowAll();
+    }
+    return result.valid();
 }
 
 void TfrmImport::ShowExample(int n)

@@ -14,11 +14,13 @@ class TfrmImport : public QDialog {
 public:
     explicit TfrmImport(QWidget *parent = nullptr);
 
-    // Shows the dialog modally; "OK" reads the text onto target.
+    // Shows the dialog modally; "OK" reads the text onto target and closes
+    // it, or says "Invalid format." and keeps it open with the text.
     void ImportInto(TPICSD33 *target);
 
     // Reads memo2 onto target (the "OK" button's work, without closing).
-    void ReadInto(TPICSD33 *target);
+    // False, after "Invalid format.", when the text reads as no layout.
+    bool ReadInto(TPICSD33 *target);
     // The four sample buttons: text and hint.
     void ShowExample(int n);
 

@@ -5,6 +5,7 @@
 #include "board/UpdateLock.h"
 #include "board/GameHost.h"
 #include "exchange/UfrmImport.h"
+#include "exchange/Ufrmdas.h"
 #include "periphery/Centering.h"
 #include "periphery/Seams.h"
 #include "solver/Usol.h"
@@ -13,9 +14,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Tfrm_new::Tfrm_new(GameHost &host, Tfrm_sol *const &solver, TfrmImport *const &import, QWidget *parent)
+Tfrm_new::Tfrm_new(GameHost &host, Tfrm_sol *const &solver, TfrmImport *const &import, TFrmdas *const &viewer,
+                   QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      host_(host), solver_(solver), import_(import)
+      host_(host), solver_(solver), import_(import), viewer_(viewer)
 {
     setObjectName(QStringLiteral("frm_new"));
     setWindowTitle(QStringLiteral("Import or Create Sudoku"));
@@ -110,8 +112,13 @@ QString Tfrm_new::PuzzleString() const
 
 int Tfrm_new::WindowCheck(QString &solution) const
 {
-    const QString puzzle = PuzzleString();
     QString second;
+    return WindowCheck(solution, second);
+}
+
+int Tfrm_new::WindowCheck(QString &solution, QString &second) const
+{
+    const QString puzzle = PuzzleString();
     int verdict = solver_->CheckPuzzle(puzzle, solution, second);
     if (!puzzle.contains(QLatin1Char('*'))) {
         verdict = 0;
@@ -122,8 +129,8 @@ int Tfrm_new::WindowCheck(QString &solution) const
 
 void Tfrm_new::Button1Click()
 {
-    QString solution;
-    switch (WindowCheck(solution)) {
+    QString solution, second;
+    switch (WindowCheck(solution, second)) {
     case 0:
         seams::messages().report(QStringLiteral("Check OK"));
         break;
@@ -131,7 +138,11 @@ void Tfrm_new::Button1Click()
         seams::messages().report(QStringLiteral("Puzzle is not solvable"));
         break;
     default:
-        seams::messages().report(QStringLiteral("This puzzle has multiple solution"));
+        // The viewer is otherwise reached only through Show Solution of a
+        // game already started.
+        if (seams::messages().ask(QStringLiteral("This puzzle has multiple solution\n\n"
+                                                 "Do you want to see two of its solutions?")))
+            viewer_->ShowSolutions(solution, second);
         break;
     }
 }

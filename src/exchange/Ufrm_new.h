@@ -9,6 +9,7 @@ class QPushButton;
 class TPICSD33;
 class Tfrm_sol;
 class TfrmImport;
+class TFrmdas;
 
 // The create-or-import window: the player's own puzzle on a board of its
 // own, built by clicks, imported as text or taken from the main board,
@@ -16,9 +17,11 @@ class TfrmImport;
 class Tfrm_new : public QDialog {
     Q_OBJECT
 public:
-    // The solver and the import dialog are created after this window: it
-    // is handed the slots the program fills with them, read when used.
-    Tfrm_new(GameHost &host, Tfrm_sol *const &solver, TfrmImport *const &import, QWidget *parent = nullptr);
+    // The solver, the import dialog and the multiple solutions viewer are
+    // created after this window: it is handed the slots the program fills
+    // with them, read when used.
+    Tfrm_new(GameHost &host, Tfrm_sol *const &solver, TfrmImport *const &import, TFrmdas *const &viewer,
+             QWidget *parent = nullptr);
 
     TPICSD33 *sdnew = nullptr;
     QPushButton *Button1 = nullptr; // Check Puzzle
@@ -34,6 +37,8 @@ public:
     // The solver's verdict on the window's puzzle, with the first solution;
     // a board without "*" counts as solved by itself.
     int WindowCheck(QString &solution) const;
+    // The same, with the second solution where there are two or more.
+    int WindowCheck(QString &solution, QString &second) const;
 
     void Button1Click();
     void Button2Click();
@@ -53,4 +58,5 @@ private:
     GameHost &host_;
     Tfrm_sol *const &solver_;
     TfrmImport *const &import_;
+    TFrmdas *const &viewer_;
 };

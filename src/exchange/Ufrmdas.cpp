@@ -1,11 +1,14 @@
 #include "exchange/Ufrmdas.h"
 
+#include "board/Colors.h"
 #include "periphery/Centering.h"
 
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 TFrmdas::TFrmdas(QWidget *parent)
@@ -45,9 +48,33 @@ QString TFrmdas::SolutionsText(const QString &first, const QString &second)
     return lines.join(QLatin1Char('\n'));
 }
 
+QList<int> TFrmdas::DifferingCells(const QString &first, const QString &second)
+{
+    QList<int> cells;
+    for (int i = 0; i < 81 && i < first.size() && i < second.size(); ++i)
+        if (first[i] != second[i])
+            cells << i;
+    return cells;
+}
+
 void TFrmdas::Fill(const QString &first, const QString &second)
 {
     Memo1->setPlainText(SolutionsText(first, second));
+    // The cells where the solutions part are what makes the puzzle
+    // ambiguous: marked in both grids, the text itself unchanged.
+    QTextCharFormat mark;
+    mark.setFontWeight(QFont::Bold);
+    mark.setBackground(toQColor(clr::HintCell));
+    mark.setForeground(toQColor(clr::Black));
+    QList<QTextEdit::ExtraSelection> marks;
+    for (const int cell : DifferingCells(first, second))
+        for (const int firstLine : {kFirstRows, kSecondRows}) {
+            QTextCursor at(Memo1->document()->findBlockByNumber(firstLine + cell / 9));
+            at.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, cell % 9);
+            at.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor);
+            marks.append({at, mark});
+        }
+    Memo1->setExtraSelections(marks);
 }
 
 void TFrmdas::ShowSolutions(const QString &first, const QString &second)

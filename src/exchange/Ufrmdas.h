@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -13,8 +14,15 @@ public:
     explicit TFrmdas(QWidget *parent = nullptr);
 
     // Replaces the whole text with "Solution 1:", nine rows of the first
-    // string, two empty lines, "Solution 2:" and nine rows of the second.
+    // string, two empty lines, "Solution 2:" and nine rows of the second,
+    // and marks the digits of the cells where the two differ in both.
     void Fill(const QString &first, const QString &second);
+
+    // The cells (0..80, board order) where first and second differ.
+    static QList<int> DifferingCells(const QString &first, const QString &second);
+    // The lines of the text that hold the first row of each solution.
+    static constexpr int kFirstRows = 1;
+    static constexpr int kSecondRows = 13;
 
     // Fills and shows the viewer modally.
     void ShowSolutions(const QString &first, const QString &second);

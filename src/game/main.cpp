@@ -6,7 +6,7 @@
 #include "exchange/Ufrmprint.h"
 #include "board/BoardLogic.h"
 #include "game/DigitPad.h"
-#include "game/Windows.h"
+#include "app/Windows.h"
 #include "game/Icons.h"
 #include "game/Layout.h"
 #include "puzzle/Levels.h"
@@ -461,6 +461,9 @@ void TForm1::FormCreate()
         cell->value.clear();
         cell->state = stFixed;
     }
+    // The counters follow every change of the board, also those of the
+    // commands that do not recount them themselves (the solution, a hint).
+    connect(sd991, &TPICSD33::changed, this, &TForm1::UpdateDigitBars);
 }
 
 void TForm1::FormClose()
@@ -651,7 +654,13 @@ void TForm1::ExplainClick()
     ResumeClick();
     w_.frmExplain->ExplainClick();
 }
-void TForm1::AppearanceClick() { w_.frmAppearance->exec(); }
+void TForm1::AppearanceClick()
+{
+    w_.frmAppearance->exec();
+    // Its OK applies the colours by drawing every candidate; the board goes
+    // back to what the selected mode shows.
+    OptionsChanged();
+}
 void TForm1::CheckNewVersionClick()
 {
     if (!CheckNewVersion1->isEnabled())

@@ -14,6 +14,11 @@ QPoint inside(const QRect &frame, const QRect &area)
     return {x, y};
 }
 
+QSize fitted(const QSize &size, const QSize &decoration, const QRect &area)
+{
+    return size.boundedTo((area.size() - decoration).expandedTo(QSize(1, 1)));
+}
+
 QPoint centred(const QSize &size, const QRect &area)
 {
     const QRect middle(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2,

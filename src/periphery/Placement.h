@@ -13,6 +13,11 @@ namespace placement {
 // area's, so the title bar is on the screen.
 QPoint inside(const QRect &frame, const QRect &area);
 
+// The size a window of size keeps on area, its frame adding decoration:
+// the same where the frame fits, else cut to the area on the side that does
+// not fit.
+QSize fitted(const QSize &size, const QSize &decoration, const QRect &area);
+
 // The top-left corner of a frame of size in the middle of area, with its
 // title bar on it (see inside).
 QPoint centred(const QSize &size, const QRect &area);

@@ -91,7 +91,7 @@ e2e_wait 10 "the $givens givens on the board" played
 
 # Tools > Copy Puzzle To Clipboard: the File menu, two menus on, second item.
 expected=$(echo "$puzzle" | "$tool" import | cut -d' ' -f2 | tr ',' '\n' \
-    | awk '{ v = substr($0, 2); printf "%s", length(v) == 1 ? v : "0" } END { print "" }')
+    | awk '{ v = substr($0, 2); printf "%s", substr($0, 1, 1) != "3" && length(v) == 1 ? v : "0" } END { print "" }')
 [ "${#expected}" -eq 81 ] || e2e_fail "sudoku-tool import gave no puzzle line"
 e2e_file_menu
 xdotool key Right Right Down Return

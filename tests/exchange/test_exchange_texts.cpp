@@ -138,23 +138,26 @@ private slots:
                            '|' + wideDashes + '+' + wideDashes + '+' + wideDashes + '|'};
         QTest::newRow("no candidate") << NoCandidate << "No Candidate"
                                       << QStringList{'*' + QString(47, '-') + '*',
-                                                     "|    5    7    .|    .    .    6|    7    8    9|",
+                                                     "|    5    .    .|    .    .    6|    7    8    9|",
                                                      "|    .    .    .|    .    .    .|    .    .    .|",
                                                      '|' + narrowDashes + '+' + narrowDashes + '+' + narrowDashes + '|'};
-        QTest::newRow("9*9") << NineByNine << "9*9" << QStringList{"57***6789", "*********"};
-        QTest::newRow("1*81") << OneBy81 << "1*81" << QStringList{"5700067890" + QString(71, '0')};
+        QTest::newRow("9*9") << NineByNine << "9*9" << QStringList{"5****6789", "*********"};
+        QTest::newRow("1*81") << OneBy81 << "1*81" << QStringList{"5000067890" + QString(71, '0')};
     }
     void writesEachLayout()
     {
         QFETCH(CopyLayout, layout);
         QFETCH(QString, name);
         QFETCH(QStringList, lines);
-        // Row 1: a given, one candidate, nine, none, two, then 6..9; other rows empty.
+        // Row 1: a given 5, open cells of one candidate, nine, none and two, a
+        // player's 6, givens 7..9; other rows empty. A single candidate is
+        // no digit of the puzzle: only the candidate layout shows it.
         OwnedGrid board;
         const QStringList row1{"5", "7", "123456789", "", "38", "6", "7", "8", "9"};
-        for (int c = 1; c <= 9; ++c)
+        for (int c = 1; c <= 9; ++c) {
             board.at(1, c).value = row1.at(c - 1);
-        board.at(1, 2).state = stCandidates;
+            board.at(1, c).state = c == 6 ? stBigNumber : c >= 2 && c <= 5 ? stCandidates : stFixed;
+        }
         const QStringList written = layoutLines(layout, board.grid());
         QCOMPARE(layoutName(layout), name);
         QCOMPARE(written.size(), lines.size() == 4 ? 13 : lines.size() == 2 ? 9 : 1);

@@ -7,6 +7,7 @@
 #include "exchange/Ufrm_new.h"
 #include "exchange/UfrmImport.h"
 #include "exchange/Ufrmcopy.h"
+#include "exchange/Ufrmdas.h"
 #include "exchange/Ufrmprint.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
@@ -60,7 +62,55 @@ private slots:
         Tfrm_new *w = g.program->windows().frm_new;
         enter(w, puzzle);
         w->Button1Click();
-        QCOMPARE(g.messages.reports, QStringList{message});
+        // Many solutions: the same words, as a question (see below).
+        const QStringList said = g.messages.reports + g.messages.asked;
+        QCOMPARE(said.size(), 1);
+        QCOMPARE(said[0].section('\n', 0, 0), message);
+    }
+
+    // Check Puzzle's "multiple solution" offers the viewer: Yes shows two
+    // solutions of the window's puzzle, No nothing.
+    void checkPuzzleOffersTheViewer()
+    {
+        Game g;
+        Tfrm_new *w = g.program->windows().frm_new;
+        TFrmdas *viewer = g.program->windows().Frmdas;
+        enter(w, QString(81, '0'));
+        QString shown;
+        QTimer::singleShot(0, viewer, [&] {
+            shown = viewer->Memo1->toPlainText();
+            viewer->close();
+        });
+        g.messages.answers = {true};
+        w->Button1Click();
+        QVERIFY(g.messages.asked[0].startsWith("This puzzle has multiple solution\n"));
+        QVERIFY(shown.startsWith("Solution 1:\n123456789"));
+        QVERIFY(shown.endsWith("987654321"));
+        viewer->Memo1->clear();
+        w->Button1Click(); // answered No
+        QCOMPARE(g.messages.asked.size(), 2);
+        QVERIFY(viewer->Memo1->toPlainText().isEmpty());
+    }
+
+    // OK on text of no layout says so and keeps the box open with the text.
+    void invalidTextStaysToBeMended()
+    {
+        Game g;
+        Tfrm_new *w = g.program->windows().frm_new;
+        TfrmImport *dialog = g.program->windows().frmImport;
+        const QString text = QString(kExample1).left(80);
+        bool open = false;
+        QTimer::singleShot(0, dialog, [&] {
+            dialog->memo2->setPlainText(text);
+            dialog->Button1->click();
+            open = dialog->isVisible();
+            dialog->reject();
+        });
+        dialog->ImportInto(w->sdnew);
+        QVERIFY(open);
+        QCOMPARE(g.messages.reports, QStringList{"Invalid format."});
+        QCOMPARE(dialog->memo2->toPlainText(), text);
+        QCOMPARE(w->PuzzleString(), QString(81, '*'));
     }
 
     // Each sample reads by the rule its hint describes.

@@ -3,6 +3,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
 
@@ -29,6 +30,32 @@ private slots:
         QCOMPARE(lines[21], QStringLiteral("987654321"));
         QCOMPARE(lines.mid(1, 9).join(QString()), first);
         QCOMPARE(lines.mid(13, 9).join(QString()), second);
+    }
+
+    // The cells where the solutions differ are marked in both grids, each
+    // mark on exactly that cell's digit.
+    void fillMarksTheCellsThatDiffer()
+    {
+        QString first(81, '1'), second(81, '1');
+        second[0] = '2';
+        second[40] = '3';
+        TFrmdas viewer;
+        viewer.Fill(first, second);
+        QCOMPARE(TFrmdas::DifferingCells(first, second), (QList<int>{0, 40}));
+        const QList<QTextEdit::ExtraSelection> marks = viewer.Memo1->extraSelections();
+        QCOMPARE(marks.size(), 4);
+        const QStringList lines = viewer.Memo1->toPlainText().split('\n');
+        QStringList marked;
+        for (const QTextEdit::ExtraSelection &m : marks) {
+            const QTextBlock line = m.cursor.block();
+            const int column = m.cursor.selectionStart() - line.position();
+            QCOMPARE(m.cursor.selectedText().size(), 1);
+            marked << QString("%1:%2=%3").arg(line.blockNumber()).arg(column).arg(m.cursor.selectedText());
+            QCOMPARE(m.format.fontWeight(), int(QFont::Bold));
+        }
+        QCOMPARE(marked, (QStringList{"1:0=1", "13:0=2", "5:4=1", "17:4=3"}));
+        viewer.Fill(first, first);
+        QVERIFY(viewer.Memo1->extraSelections().isEmpty());
     }
 
     void windowIsAFixedReadOnlyDialogWithClose()

@@ -111,6 +111,30 @@ private slots:
         QCOMPARE(boardDigits(text[2]).size(), 2 * 81);
     }
 
+    // One of each takes whole rounds of the five levels, Diabolical included.
+    void oneOfEachCountsWholeRounds_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("rounded");
+        QTest::newRow("the default 4") << 4 << 5;
+        QTest::newRow("1") << 1 << 5;
+        QTest::newRow("6") << 6 << 10;
+        QTest::newRow("10 kept") << 10 << 10;
+        QTest::newRow("12, the most") << 12 << 10;
+    }
+    void oneOfEachCountsWholeRounds()
+    {
+        QFETCH(int, count);
+        QFETCH(int, rounded);
+        fixture::Game g;
+        PrintSheetsDialog &w = *g.program->windows().frmPrintSheets;
+        w.count()->setValue(count);
+        w.level()->setCurrentIndex(PrintSheetsDialog::kOneOfEach);
+        QCOMPARE(w.count()->value(), rounded);
+        QCOMPARE(w.Deal(PrintSheetsDialog::kOneOfEach, w.count()->value()).last().caption,
+                 QString("%1. Diabolical").arg(rounded));
+    }
+
     void windowDealsPrintsAndSaves()
     {
         fixture::Game g;
@@ -161,7 +185,7 @@ private slots:
 #else
         QFETCH(QByteArray, before);
         fixture::Game g;
-        TfrmPrintSheets &w = *g.program->windows().frmPrintSheets;
+        PrintSheetsDialog &w = *g.program->windows().frmPrintSheets;
         FakePrinter printer;
         QTemporaryDir dir;
         printer.fileName = dir.filePath("puzzles.pdf");

@@ -2,10 +2,13 @@
 #include "puzzle/QJ.h"
 #include "support/GameDriver.h"
 
+#include "appearance/UfrmAppearance.h"
 #include "exchange/Ufrmdas.h"
 
 #include <QTest>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 
 #include "game/DigitPad.h"
@@ -174,6 +177,36 @@ private slots:
         QVERIFY(shown.startsWith("Solution 1:\n123456789"));
         QVERIFY(shown.endsWith("987654321"));
         QCOMPARE(g.cell(1, 1)->state, int(stCandidates));
+    }
+
+    // An imported puzzle without a stored solution: the solver's solution
+    // fills the board, and every counter stands full and red.
+    void solutionFillsTheCounters()
+    {
+        Game g;
+        g.deal(false);
+        g.messages.answers = {true};
+        g.form->tbsolveClick();
+        for (int d = 1; d <= 9; ++d) {
+            QCOMPARE(g.form->ProgressBar[static_cast<size_t>(d)]->value(), 9);
+            QCOMPARE(g.form->ProgressBar[static_cast<size_t>(d)]->property("TColor").toInt(), 255);
+        }
+    }
+
+    // Appearance's OK draws the board with its new colours in the mode
+    // selected: in None, after the printable board, no candidate shows.
+    void appearanceKeepsModeNone()
+    {
+        Game g;
+        g.deal();
+        g.form->PrintableBoardClick();
+        QTimer::singleShot(0, [&] { g.program->windows().frmAppearance->Button1->click(); });
+        g.form->AppearanceClick();
+        QVERIFY(g.form->rb_none->isChecked());
+        QVERIFY(g.cell(1, 2)->value.size() > 1); // open, its candidates filled
+        for (int i = 0; i < 81; ++i)
+            for (int k = 1; k <= 9; ++k)
+                QVERIFY(g.form->sd991->cellAt(i)->marks[static_cast<size_t>(k)]->isHidden());
     }
 
     void restart()

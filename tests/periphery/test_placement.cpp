@@ -27,6 +27,29 @@ private slots:
         QCOMPARE(placement::centred(size, area), at);
     }
 
+    // A window keeps its size where its frame fits, else is cut to the area.
+    void fitted_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QSize>("kept");
+        const QSize howToPlay(560, 600);
+        QTest::newRow("fits") << howToPlay << QRect(0, 0, 1920, 1050) << howToPlay;
+        QTest::newRow("fits exactly") << howToPlay << QRect(0, 0, 564, 630) << howToPlay;
+        // 1920 x 1080 at twice the scale.
+        QTest::newRow("2x, too tall") << howToPlay << QRect(0, 0, 960, 540) << QSize(560, 510);
+        QTest::newRow("2x, panel on top") << howToPlay << QRect(0, 40, 960, 500) << QSize(560, 470);
+        QTest::newRow("too wide and tall") << QSize(1000, 600) << QRect(0, 0, 800, 540) << QSize(796, 510);
+    }
+    void fitted()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QRect, area);
+        QFETCH(QSize, kept);
+        const QSize decoration(4, 30); // borders and a title bar
+        QCOMPARE(placement::fitted(size, decoration, area), kept);
+    }
+
     // The main window's frame as it opens at 1x; Next Step 236 x 470 wide,
     // at least 190 x 300.
     void besideTheMainWindow_data()
