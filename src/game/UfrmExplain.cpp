@@ -46,11 +46,12 @@ std::vector<BoardOverlay::Frame> TStepMarks::framesIn(const nextstep::MarkColors
 
 void TStepMarks::setMarks(const nextstep::Marks &marks, const BoardOverlay::Candidates &candidates)
 {
-    const bool any = std::any_of(marks.begin(), marks.end(), [](nextstep::Mark m) { return m != nextstep::Mark::None; })
-                     || std::any_of(candidates.begin(), candidates.end(), [](const auto &c) { return c.has_value(); });
+    const bool framed = std::any_of(marks.begin(), marks.end(), [](nextstep::Mark m) { return m != nextstep::Mark::None; });
+    const bool drawn = std::any_of(candidates.begin(), candidates.end(), [](const auto &c) { return c.has_value(); });
+    const bool any = framed || drawn;
     // New board colours (the Appearance window) repaint every frame at once;
     // cells drawn here follow the board's own colours and styles.
-    if (marks != marks_ || colors() != painted_ || std::any_of(candidates.begin(), candidates.end(), [](const auto &c) { return c.has_value(); }))
+    if (marks != marks_ || colors() != painted_ || drawn)
         update();
     marks_ = marks;
     setFrames(framesIn(painted_));
