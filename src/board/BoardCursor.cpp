@@ -6,15 +6,9 @@
 #include <QAccessible>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QPainter>
 
-TBoardCursor::TBoardCursor(TPICSD33 *board) : QWidget(board), board_(board)
+TBoardCursor::TBoardCursor(TPICSD33 *board) : BoardOverlay(board, QStringLiteral("cursor"))
 {
-    setObjectName(QStringLiteral("cursor"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(board->rect());
-    hide();
     board->installEventFilter(this);
     for (int i = 0; i < 81; ++i) {
         TPicNode *cell = board->cellAt(i);
@@ -64,29 +58,14 @@ void TBoardCursor::sync()
 {
     const bool shown = active_ && board_->isEnabled();
     if (shown) {
+        // Black between two white lines: it reads on every cell colour.
+        setFrames({{geometry::boardIndex(at_.row, at_.col),
+                    {{0, 1, QColor(Qt::white)}, {1, 2, QColor(Qt::black)}, {3, 1, QColor(Qt::white)}}}});
         setGeometry(board_->rect());
         raise();
         update();
     }
     setVisible(shown);
-}
-
-void TBoardCursor::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    const QRect r(TPICSD33::CellEdge(at_.col), TPICSD33::CellEdge(at_.row), cellWidget()->width(),
-                  cellWidget()->height());
-    const auto ring = [&](int inset, int width, Qt::GlobalColor colour) {
-        const QRect o = r.adjusted(inset, inset, -inset, -inset);
-        const QRect i = o.adjusted(width, width, -width, -width);
-        p.fillRect(QRect(o.left(), o.top(), o.width(), width), colour);
-        p.fillRect(QRect(o.left(), i.bottom() + 1, o.width(), width), colour);
-        p.fillRect(QRect(o.left(), i.top(), width, i.height()), colour);
-        p.fillRect(QRect(i.right() + 1, i.top(), width, i.height()), colour);
-    };
-    ring(0, 1, Qt::white);
-    ring(1, 2, Qt::black);
-    ring(3, 1, Qt::white);
 }
 
 bool TBoardCursor::eventFilter(QObject *watched, QEvent *event)

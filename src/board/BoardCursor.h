@@ -1,8 +1,7 @@
 #pragma once
 
 #include "board/BoardKeys.h"
-
-#include <QWidget>
+#include "board/BoardOverlay.h"
 
 #include <array>
 #include <optional>
@@ -16,7 +15,7 @@ class TPicNode;
 // line). It covers the board and takes no input. It shows from the first
 // cursor key or a Tab onto the board, and goes again when the mouse
 // presses on the board, the focus is tabbed away or the board is disabled.
-class TBoardCursor : public QWidget {
+class TBoardCursor : public BoardOverlay {
     Q_OBJECT
 public:
     explicit TBoardCursor(TPICSD33 *board);
@@ -42,7 +41,6 @@ signals:
     void moved(boardkeys::Cell cell);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -51,7 +49,6 @@ private:
     void announceFocus();
     void announceChanges();
 
-    TPICSD33 *board_;
     boardkeys::Cell at_;
     std::optional<boardkeys::Cell> touched_;
     bool active_ = false;

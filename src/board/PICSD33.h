@@ -69,6 +69,8 @@ public:
     // The resting background of (row, col): the checkerboard of boxes,
     // drawn in the built-in colour when the property holds no RGB colour.
     TColor BoxColor(int row, int col) const;
+    // The colour candidate marks are drawn in.
+    TColor candidateColor() const;
 
 signals:
     // The cells were written and drawn anew (a display operation ended).
@@ -80,7 +82,6 @@ private:
     void showMarks(const std::function<bool(const TPicNode *)> &shows);
     void digitStyle(TPicNode *cell, int style) const;
     void background(TPicNode *cell) const;
-    TColor candidateColor() const;
 
     std::array<TPicNode *, 81> cells_{};
     CellGrid grid_;

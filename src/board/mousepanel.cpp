@@ -104,7 +104,12 @@ void Tmousepanel::applyFont()
 void Tmousepanel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QRect r = rect();
+    paintPanel(p, rect(), caption_, font(), toQColor(fontColor_));
+}
+
+void Tmousepanel::paintPanel(QPainter &p, const QRect &r, const QString &caption, const QFont &font,
+                             const QColor &ink) const
+{
     p.fillRect(r, toQColor(shownColor()));
     QRect inner = r;
     if (border_) {
@@ -125,10 +130,10 @@ void Tmousepanel::paintEvent(QPaintEvent *)
         bevel(QPalette::Light, QPalette::Dark);
     if (lowered_)
         bevel(QPalette::Dark, QPalette::Light);
-    if (!caption_.isEmpty()) {
-        p.setPen(toQColor(fontColor_));
-        p.setFont(font());
-        p.drawText(inner, static_cast<int>(align_), caption_);
+    if (!caption.isEmpty()) {
+        p.setPen(ink);
+        p.setFont(font);
+        p.drawText(inner, static_cast<int>(align_), caption);
     }
 }
 

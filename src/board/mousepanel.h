@@ -11,6 +11,8 @@
 
 #include <QMenu>
 
+class QPainter;
+
 // A plain panel that draws its own caption, background and bevel and
 // reports the pointer entering and leaving it. The cell, its candidate
 // marks and the appearance dialog's colour swatches are all made of it.
@@ -58,6 +60,11 @@ public:
     void setSingleBorder(bool on);
     Qt::Alignment alignment() const { return align_; }
     void setAlignment(Qt::Alignment a);
+
+    // Draws the panel into r of p's device as it draws itself, with this
+    // caption in this font and ink: an overlay shows a panel's look with
+    // other contents.
+    void paintPanel(QPainter &p, const QRect &r, const QString &caption, const QFont &font, const QColor &ink) const;
 
     // The popup opened by the right button, or none.
     QMenu *PopupMenu() const { return popup_; }

@@ -1,5 +1,6 @@
 #include "exchange/Ufrm_new.h"
 
+#include "board/BoardDesign.h"
 #include "board/BoardLogic.h"
 #include "board/PICSD33.h"
 #include "board/UpdateLock.h"
@@ -24,20 +25,7 @@ Tfrm_new::Tfrm_new(GameHost &host, Tfrm_sol *const &solver, TfrmImport *const &i
 
     sdnew = new TPICSD33(this);
     sdnew->setObjectName(QStringLiteral("sdnew"));
-    sdnew->UNFoucsColor1 = builtin::Box1;
-    sdnew->UNFoucsColor2 = builtin::Box2;
-    sdnew->FoucsColor1 = builtin::Focus1;
-    sdnew->FoucsColor2 = builtin::Focus2;
-    sdnew->FONTSize1 = 25;
-    sdnew->FONTSize2 = 18;
-    sdnew->FONTSize3 = 10;
-    sdnew->FONTColor1 = builtin::Fixed;
-    sdnew->FONTColor2 = builtin::BigNumber;
-    sdnew->FONTColor3 = 111666;
-    sdnew->errorcolor = builtin::Error;
-    sdnew->highcolor = builtin::Highlight;
-    sdnew->nd = 0;
-    sdnew->autotranzt = false;
+    applyDesign(*sdnew, kNewBoardDesign);
     sdnew->RefreshStyle();
     sdnew->setFixedSize(sdnew->size());
 

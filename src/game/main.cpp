@@ -4,6 +4,7 @@
 #include "exchange/Ufrm_new.h"
 #include "exchange/Ufrmcopy.h"
 #include "exchange/Ufrmprint.h"
+#include "board/BoardDesign.h"
 #include "board/BoardLogic.h"
 #include "game/DigitPad.h"
 #include "app/Windows.h"
@@ -299,21 +300,7 @@ void TForm1::buildBoard(QWidget *client)
 
     sd991 = new TPICSD33(Panel1);
     place(sd991, "sd991");
-    // The values this window stores for its board.
-    sd991->UNFoucsColor1 = builtin::Box1;
-    sd991->UNFoucsColor2 = builtin::Box2;
-    sd991->FoucsColor1 = builtin::Focus1;
-    sd991->FoucsColor2 = builtin::Focus2;
-    sd991->FONTSize1 = 25;
-    sd991->FONTSize2 = 25;
-    sd991->FONTSize3 = 10;
-    sd991->FONTColor1 = builtin::Fixed;
-    sd991->FONTColor2 = builtin::BigNumber;
-    sd991->FONTColor3 = 3561082;
-    sd991->nd = 0;
-    sd991->errorcolor = builtin::Error;
-    sd991->highcolor = builtin::Highlight;
-    sd991->autotranzt = true;
+    applyDesign(*sd991, kMainBoardDesign);
 }
 
 void TForm1::buildCandidatePanel(QWidget *client)

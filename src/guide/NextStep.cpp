@@ -1,6 +1,7 @@
 #include "guide/NextStep.h"
 
 #include "board/BoardLogic.h"
+#include "solver/grader/Board.h"
 
 #include <algorithm>
 #include <cmath>
@@ -119,6 +120,26 @@ Marks marksOf(const grader::Explanation &e, int step)
     if (step < 0)
         return marksOfSteps(e, 0, 0);
     return marksOfSteps(e, static_cast<std::size_t>(step), static_cast<std::size_t>(step) + 1);
+}
+
+std::array<std::optional<DigitBits>, 81> candidatesAt(const engine::Grid &placed, const grader::Explanation &e,
+                                                       int step)
+{
+    std::array<std::optional<DigitBits>, 81> out{};
+    if (e.state != grader::ExplainState::Steps || e.steps.empty())
+        return out;
+    grader::Board b;
+    b.setPuzzle(placed);
+    for (int i = 0; i < 81; ++i)
+        if (!placed[static_cast<std::size_t>(i)])
+            out[static_cast<std::size_t>(i)] = static_cast<DigitBits>(b.cand[static_cast<std::size_t>(i)] << 1);
+    const std::size_t before = static_cast<std::size_t>(std::clamp(step, 0, static_cast<int>(e.steps.size())));
+    for (std::size_t k = 0; k < before; ++k)
+        if (!e.steps[k].place)
+            for (const grader::CellDigit &cd : e.steps[k].changes)
+                if (auto &c = out[static_cast<std::size_t>(cd.cell)])
+                    *c = static_cast<DigitBits>(*c & ~(1u << cd.digit));
+    return out;
 }
 
 int colorDistance(TColor a, TColor b)

@@ -46,6 +46,15 @@ Marks marksOf(const grader::Explanation &e);
 // The marks of one step alone (0 based): its pattern and its changes.
 Marks marksOf(const grader::Explanation &e, int step);
 
+// Candidates by digit: bit d for digit d.
+using DigitBits = std::uint16_t;
+// The walk's candidates at `step` (0 based): for each open cell of placed,
+// the digits its peers leave it less those the steps before that one
+// struck; nothing for a placed cell, and nothing at all for an
+// explanation without steps.
+std::array<std::optional<DigitBits>, 81> candidatesAt(const engine::Grid &placed, const grader::Explanation &e,
+                                                       int step);
+
 struct MarkColors {
     TColor pattern;
     TColor change;

@@ -1,5 +1,6 @@
 #include "guide/UfrmExplain.h"
 
+#include "board/BoardCursor.h"
 #include "board/BoardPlaces.h"
 #include "board/Colors.h"
 #include "board/GameHost.h"
@@ -10,22 +11,19 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHideEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
-TStepMarks::TStepMarks(TPICSD33 *board) : QWidget(board), board_(board)
-{
-    setObjectName(QStringLiteral("stepMarks"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(board->rect());
-    hide();
-}
+TStepMarks::TStepMarks(TPICSD33 *board) : BoardOverlay(board, QStringLiteral("stepMarks")) {}
 
 nextstep::MarkColors TStepMarks::colors() const
 {
@@ -35,34 +33,39 @@ nextstep::MarkColors TStepMarks::colors() const
     return nextstep::markColors(backgrounds);
 }
 
-void TStepMarks::setMarks(const nextstep::Marks &marks)
+std::vector<BoardOverlay::Frame> TStepMarks::framesIn(const nextstep::MarkColors &colors) const
 {
-    const bool any = std::any_of(marks.begin(), marks.end(), [](nextstep::Mark m) { return m != nextstep::Mark::None; });
-    // New board colours (the Appearance window) repaint every frame at once.
-    if (marks != marks_ || colors() != painted_)
+    std::vector<Frame> frames;
+    for (int i = 0; i < 81; ++i) {
+        const nextstep::Mark m = marks_[static_cast<std::size_t>(i)];
+        if (m != nextstep::Mark::None)
+            frames.push_back({i, {{0, kBand, toQColor(m == nextstep::Mark::Pattern ? colors.pattern : colors.change)}}});
+    }
+    return frames;
+}
+
+void TStepMarks::setMarks(const nextstep::Marks &marks, const BoardOverlay::Candidates &candidates)
+{
+    const bool framed = std::any_of(marks.begin(), marks.end(), [](nextstep::Mark m) { return m != nextstep::Mark::None; });
+    const bool drawn = std::any_of(candidates.begin(), candidates.end(), [](const auto &c) { return c.has_value(); });
+    const bool any = framed || drawn;
+    // New board colours (the Appearance window) repaint every frame at once;
+    // cells drawn here follow the board's own colours and styles.
+    if (marks != marks_ || colors() != painted_ || drawn)
         update();
     marks_ = marks;
+    setFrames(framesIn(painted_));
+    setCandidates(candidates);
+    // Under the keyboard cursor: the candidates cover whole cells.
     if (any)
-        raise();
+        stackUnder(board_->cursor());
     setVisible(any);
 }
 
-void TStepMarks::paintEvent(QPaintEvent *)
+void TStepMarks::beforePaint()
 {
-    QPainter p(this);
     painted_ = colors();
-    for (int i = 0; i < 81; ++i) {
-        const nextstep::Mark m = marks_[static_cast<std::size_t>(i)];
-        if (m == nextstep::Mark::None)
-            continue;
-        const QColor c = toQColor(m == nextstep::Mark::Pattern ? painted_.pattern : painted_.change);
-        const int x = boardplaces::cellEdge(i % 9 + 1), y = boardplaces::cellEdge(i / 9 + 1);
-        const int s = boardplaces::kCellSize;
-        p.fillRect(x, y, s, kBand, c);
-        p.fillRect(x, y + s - kBand, s, kBand, c);
-        p.fillRect(x, y, kBand, s, c);
-        p.fillRect(x + s - kBand, y, kBand, s, c);
-    }
+    setFramesQuietly(framesIn(painted_));
 }
 
 namespace {
@@ -153,10 +156,28 @@ void TfrmExplain::showStep(int step)
     // One step alone is shown as before, in black.
     memo1->setHtml(nextstep::explanationHtml(shown_, count > 1 ? current_ : -1));
     if (count > 1)
-        memo1->scrollToAnchor(QStringLiteral("step%1").arg(current_ + 1));
+        scrollToStep();
     BackButton->setEnabled(current_ > 0);
     NextButton->setEnabled(current_ + 1 < count);
-    stepMarks_->setMarks(nextstep::marksOf(shown_, current_));
+    stepMarks_->setMarks(nextstep::marksOf(shown_, current_), nextstep::candidatesAt(shownAt_.placed, shown_, current_));
+}
+
+void TfrmExplain::scrollToStep()
+{
+    // Each step is two blocks, its title and its text.
+    const QTextDocument *doc = memo1->document();
+    const QTextBlock title = doc->findBlockByNumber(2 * current_), text = doc->findBlockByNumber(2 * current_ + 1);
+    if (!title.isValid() || !text.isValid())
+        return;
+    QAbstractTextDocumentLayout *layout = doc->documentLayout();
+    const int top = static_cast<int>(layout->blockBoundingRect(title).top());
+    const int bottom = static_cast<int>(std::ceil(layout->blockBoundingRect(text).bottom()));
+    QScrollBar *bar = memo1->verticalScrollBar();
+    // The whole step where it fits, else its title at the top.
+    int value = bar->value();
+    value = std::max(value, bottom - memo1->viewport()->height());
+    value = std::min(value, top);
+    bar->setValue(value);
 }
 
 void TfrmExplain::ExplainClick()
@@ -195,7 +216,7 @@ void TfrmExplain::Follow()
     if (position() != shownAt_)
         explain();
     else
-        stepMarks_->setMarks(stepMarks_->marks());
+        stepMarks_->setMarks(stepMarks_->marks(), stepMarks_->candidates());
 }
 
 void TfrmExplain::ApplyClick()

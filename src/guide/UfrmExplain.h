@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/BoardOverlay.h"
 #include "guide/NextStep.h"
 
 #include <QDialog>
@@ -11,23 +12,25 @@ class QTextEdit;
 class TPICSD33;
 
 // The frames of the cells a Next Step explanation points at, drawn over
-// the board. It covers the board, takes no input and leaves the cells'
-// own colours alone, so the board looks as before once it is cleared.
-class TStepMarks : public QWidget {
+// the board, and during a walk the open cells' candidates as they stand at
+// its step. It leaves the cells alone, so the board looks as before once
+// it is cleared.
+class TStepMarks : public BoardOverlay {
 public:
     explicit TStepMarks(TPICSD33 *board);
     const nextstep::Marks &marks() const { return marks_; }
-    void setMarks(const nextstep::Marks &marks);
+    void setMarks(const nextstep::Marks &marks, const BoardOverlay::Candidates &candidates = {});
     // The frame colours for the board's colours now.
     nextstep::MarkColors colors() const;
     // Pixels of a frame, inside the cell's edge.
     static constexpr int kBand = 3;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void beforePaint() override;
 
 private:
-    TPICSD33 *board_;
+    std::vector<Frame> framesIn(const nextstep::MarkColors &colors) const;
+
     nextstep::Marks marks_{};
     nextstep::MarkColors painted_{};
 };
@@ -77,6 +80,8 @@ private:
     void explain();
     // Frames only that step's cells and greys the others' words.
     void showStep(int step);
+    // Scrolls the text so that the current step is in view.
+    void scrollToStep();
 
     GameHost &host_;
     TPICSD33 &board_;

@@ -1,5 +1,7 @@
 #include "periphery/QtSeams.h"
 
+#include "board/Colors.h"
+
 #include "periphery/HttpGet.h"
 #include "periphery/QtPrinter.h"
 
@@ -69,12 +71,11 @@ bool QtShell::open(const QString &target)
 std::optional<std::int32_t> QtColorChooser::choose(std::int32_t initial)
 {
     // A value that is no RGB colour opens the chooser on white.
-    const bool rgb = initial >= 0 && initial <= 0xFFFFFF;
-    const QColor start = rgb ? QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF) : QColor(Qt::white);
+    const QColor start = clr::isRgb(initial) ? toQColor(initial) : QColor(Qt::white);
     const QColor picked = QColorDialog::getColor(start, dialogParent());
     if (!picked.isValid())
         return std::nullopt;
-    return (picked.blue() << 16) | (picked.green() << 8) | picked.red();
+    return clr::rgb(picked.red(), picked.green(), picked.blue());
 }
 
 void installQtSeams()

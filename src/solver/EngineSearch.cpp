@@ -17,6 +17,17 @@ constexpr std::array<std::uint8_t, 512> kCandidates = [] {
     return t;
 }();
 
+// Keeps the first two solutions found and counts them all; true once the
+// limit is reached.
+inline bool record(Result &result, const Grid &solution, int limit)
+{
+    if (result.count == 0)
+        result.first = solution;
+    else if (result.count == 1)
+        result.second = solution;
+    return ++result.count >= limit;
+}
+
 // Contradictions met so far at each cell (a unit's count goes to each of
 // its cells).
 using Weights = std::array<std::uint32_t, 81>;
@@ -61,13 +72,8 @@ struct Counting {
             blame(s.conflict);
             return false;
         }
-        if (s.empty == 0) {
-            if (result.count == 0)
-                result.first = s.value;
-            else if (result.count == 1)
-                result.second = s.value;
-            return ++result.count >= limit;
-        }
+        if (s.empty == 0)
+            return record(result, s.value, limit);
         const int i = choose(s, weight, weighed);
         std::uint16_t c = s.cand[static_cast<std::size_t>(i)];
         while (c) {
@@ -122,13 +128,8 @@ struct Ordered {
             gaveUp = true;
             return true;
         }
-        if (s.empty == 0) {
-            if (result.count == 0)
-                result.first = s.value;
-            else if (result.count == 1)
-                result.second = s.value;
-            return ++result.count >= limit;
-        }
+        if (s.empty == 0)
+            return record(result, s.value, limit);
         int i = 0;
         while (s.value[static_cast<std::size_t>(i)])
             ++i;

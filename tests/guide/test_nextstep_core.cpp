@@ -32,6 +32,28 @@ private slots:
         QVERIFY(!nextstep::placement(e));
     }
 
+    // The walk's candidates: a removal counts from the step after it, a
+    // placement strikes nothing, and only steps have candidates to show.
+    void candidatesAtAStep()
+    {
+        engine::Grid placed{};
+        placed[0] = 1; // r1c1: 1, so r1c2 may hold 2..9
+        grader::Explanation e;
+        e.state = grader::ExplainState::Steps;
+        e.steps.resize(2);
+        e.steps[0].changes = {{1, 4}, {1, 5}};
+        e.steps[1] = {grader::Technique::HiddenSingle, true, {{1, 2}}, {}, {}, {}};
+        const auto at = [&](int step) { return nextstep::candidatesAt(placed, e, step); };
+        QVERIFY(!at(0)[0]);
+        QCOMPARE(at(0)[1], std::optional<nextstep::DigitBits>(0b1111111100));
+        QCOMPARE(at(1)[1], std::optional<nextstep::DigitBits>(0b1111001100));
+        QCOMPARE(at(2)[1], at(1)[1]);
+        QCOMPARE(at(1)[80], at(0)[80]);
+        e.state = grader::ExplainState::Stuck;
+        const auto stuck = at(1);
+        QVERIFY(std::none_of(stuck.begin(), stuck.end(), [](const auto &c) { return c.has_value(); }));
+    }
+
     // Frames stay readable over the board's own colours, whatever the
     // player chose, and the two kinds stay apart.
     void markColorsStandOut_data()

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QWindow>
 #include <QTextEdit>
@@ -64,6 +65,72 @@ private slots:
         const grader::CellDigit p = *nextstep::placement(e);
         ex.ApplyButton->click();
         QCOMPARE(host.placed, (QList<QPair<int, QString>>{{p.cell, QString::number(p.digit)}}));
+    }
+
+    // At each step the board shows the candidates the earlier steps left,
+    // drawn as the board draws marks, in any mode; the step's words are in
+    // view; closing leaves the board and its cells as they were.
+    void walkShowsEachStepsCandidates()
+    {
+        FakeGameHost host;
+        const engine::Grid g = engine::parse(kPosition, 81);
+        host.setPuzzle(QString::fromLatin1(kPosition), engine::toString(*engine::uniqueSolution(g)));
+        host.window.resize(host.board->size());
+        host.window.show();
+        host.board->ShowAll(); // the marks are the position's candidates
+        const QImage all = host.board->grab().toImage();
+        host.board->ShowNone();
+        const QImage none = host.board->grab().toImage();
+        QStringList values;
+        for (int i = 0; i < 81; ++i)
+            values << host.board->cellAt(i)->value;
+
+        TfrmExplain ex(host);
+        ex.memo1->setFixedHeight(40); // room for about one step
+        ex.ExplainClick();
+        QVERIFY(QTest::qWaitForWindowExposed(&ex));
+        const grader::Explanation &e = ex.explanation();
+        const int count = static_cast<int>(e.steps.size());
+        QVERIFY(count > 1);
+        for (int k = 0; k < count; ++k, ex.NextClick()) {
+            QString left[81];
+            for (int i = 0; i < 81; ++i)
+                left[i] = values[i];
+            for (int j = 0; j < k; ++j)
+                for (const grader::CellDigit &cd : e.steps[static_cast<size_t>(j)].changes)
+                    left[cd.cell].remove(QString::number(cd.digit));
+            const BoardOverlay::Candidates &shown = ex.stepMarks()->candidates();
+            for (int i = 0; i < 81; ++i) {
+                QString digits;
+                for (int d = 1; d <= 9; ++d)
+                    if (shown[static_cast<size_t>(i)].value_or(0) & (1u << d))
+                        digits += QString::number(d);
+                QCOMPARE(shown[static_cast<size_t>(i)].has_value(), host.board->cellAt(i)->state == stCandidates);
+                QCOMPARE(digits, shown[static_cast<size_t>(i)] ? left[i] : QString());
+            }
+            const QTextBlock title = ex.memo1->document()->findBlockByNumber(2 * k);
+            const QRect at = ex.memo1->cursorRect(QTextCursor(title));
+            QVERIFY2(ex.memo1->viewport()->rect().contains(at.center()), qPrintable(QString::number(k)));
+        }
+
+        // In mode None the unframed cells show the marks mode All shows.
+        ex.BackButton->click();
+        for (int k = 1; k < count; ++k)
+            ex.BackClick();
+        QCOMPARE(ex.currentStep(), 0);
+        const nextstep::Marks marks = ex.stepMarks()->marks();
+        const QImage walked = host.board->grab().toImage();
+        for (int i = 0; i < 81; ++i) {
+            if (marks[static_cast<size_t>(i)] != nextstep::Mark::None)
+                continue;
+            const QRect r = host.board->cellAt(i)->geometry();
+            QVERIFY2(walked.copy(r) == all.copy(r), qPrintable(QString::number(i)));
+        }
+
+        ex.close();
+        QVERIFY(host.board->grab().toImage() == none);
+        for (int i = 0; i < 81; ++i)
+            QCOMPARE(host.board->cellAt(i)->value, values[i]);
     }
 };
 

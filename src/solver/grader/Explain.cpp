@@ -6,14 +6,13 @@
 #include "solver/grader/Wording.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <variant>
 
 namespace grader {
 
 namespace {
-
-constexpr int kCount = static_cast<int>(Technique::Count);
 
 bool clash(const engine::Grid &placed, QString &message)
 {
@@ -168,32 +167,24 @@ Explanation explainNext(const engine::Grid &given, const engine::Grid *solution,
     }
     const CandidateSet start = candidatesOf(board);
     // Each step strikes at least one of the 729 candidates.
-    for (bool progress = true; progress;) {
-        progress = false;
-        for (int i = 0; i < kCount && !progress; ++i) {
-            const Technique t = static_cast<Technique>(i);
-            Board next = board;
-            Trace trace;
-            next.trace = &trace;
-            int extra = 0;
-            if (!info(t).apply(next, extra))
-                continue;
-            next.trace = nullptr;
-            ExplainStep step = stepBetween(t, board, next);
-            // Never show a step that contradicts the solution.
-            if (!agrees(step, *solution))
-                return e;
-            describe(step, trace, board);
-            step.premises = listOf(needs(t, trace, board, start));
-            e.steps.push_back(step);
-            if (step.place) {
-                e.state = ExplainState::Steps;
-                e.message.clear();
-                return e;
-            }
-            board = next;
-            progress = true;
-        }
+    for (;;) {
+        std::optional<Board> after;
+        const Take v = climb(board, Technique(0), *solution,
+                             [&](Technique t, ExplainStep step, const Trace &trace, const Board &next) {
+                                 describe(step, trace, board);
+                                 step.premises = listOf(needs(t, trace, board, start));
+                                 e.steps.push_back(step);
+                                 if (step.place) {
+                                     e.state = ExplainState::Steps;
+                                     e.message.clear();
+                                     return Take::Stop;
+                                 }
+                                 after = next;
+                                 return Take::Rung;
+                             });
+        if (v != Take::Rung)
+            break;
+        board = *after;
     }
     return e;
 }

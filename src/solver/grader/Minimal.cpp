@@ -14,7 +14,6 @@ namespace grader::ladder {
 
 namespace {
 
-constexpr int kCount = static_cast<int>(Technique::Count);
 // Steps past the first stage with a placement, and the time they may
 // take: the search stays within Next Step's 20 ms a position on all but
 // the positions whose ladder alone takes longer (bench/explain_measures).
@@ -95,35 +94,25 @@ bool cheapest(const Board &start, const engine::Grid &solution, std::vector<Expl
         if (best && (best->kept.empty() || stage >= firstStage + kLookFurther
                      || std::chrono::steady_clock::now() - began > kLookFor))
             break;
-        bool progress = false, sound = true;
+        std::optional<Board> after;
         // The singles were all counted above; the ladder goes on from locked candidates.
-        for (int i = static_cast<int>(Technique::Pointing); i < kCount && !progress; ++i) {
-            const Technique t = static_cast<Technique>(i);
-            Board next = board;
-            Trace trace;
-            next.trace = &trace;
-            int extra = 0;
-            if (!info(t).apply(next, extra))
-                continue;
-            next.trace = nullptr;
-            Rung r{.step = stepBetween(t, board, next), .trace = trace, .before = board};
-            if (!agrees(r.step, solution)) {
-                sound = false;
-                break;
-            }
-            if (r.step.place) { // BUG+1: a candidate, not a step to build on
-                consider(t, trace);
-                continue;
-            }
-            for (const CellDigit &cd : r.step.changes)
-                r.struck.set(cd.cell, cd.digit);
-            r.needs = needs(t, trace, board, startSet);
-            rungs.push_back(std::move(r));
-            board = next;
-            progress = true;
-        }
-        if (!progress || !sound)
+        const Take v = climb(board, Technique::Pointing, solution,
+                             [&](Technique t, ExplainStep step, const Trace &trace, const Board &next) {
+                                 if (step.place) { // BUG+1: a candidate, not a step to build on
+                                     consider(t, trace);
+                                     return Take::Skip;
+                                 }
+                                 Rung r{.step = std::move(step), .trace = trace, .before = board};
+                                 for (const CellDigit &cd : r.step.changes)
+                                     r.struck.set(cd.cell, cd.digit);
+                                 r.needs = needs(t, trace, board, startSet);
+                                 rungs.push_back(std::move(r));
+                                 after = next;
+                                 return Take::Rung;
+                             });
+        if (v != Take::Rung)
             break;
+        board = *after;
     }
     if (!best)
         return false;
