@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Windows.h"
+#include "game/Windows.h"
 
 #include <memory>
 

@@ -5,7 +5,7 @@
 #include "puzzle/QJ.h"
 #include "play/BestTimesDialog.h"
 #include "board/UpdateLock.h"
-#include "app/Windows.h"
+#include "game/Windows.h"
 #include "game/main.h"
 #include "periphery/Seams.h"
 #include "solver/Usol.h"

@@ -5,7 +5,7 @@
 #include "puzzle/QJ.h"
 #include "play/BestTimesDialog.h"
 #include "play/OptionsDialog.h"
-#include "app/Windows.h"
+#include "game/Windows.h"
 #include "game/main.h"
 #include "board/Colors.h"
 

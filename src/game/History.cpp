@@ -1,6 +1,6 @@
 // The main window's side of the move history: sampling, the step buttons.
 #include "board/UpdateLock.h"
-#include "app/Windows.h"
+#include "game/Windows.h"
 #include "game/main.h"
 #include "records/Ufrmstep.h"
 

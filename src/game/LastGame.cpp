@@ -4,7 +4,7 @@
 #include "game/DigitPad.h"
 #include "puzzle/Levels.h"
 #include "puzzle/QJ.h"
-#include "app/Windows.h"
+#include "game/Windows.h"
 #include "game/main.h"
 #include "periphery/Seams.h"
 #include "records/GameRecordFile.h"

@@ -5,7 +5,7 @@
 #include "guide/HowToPlayWindow.h"
 #include "play/OptionsDialog.h"
 #include "exchange/PrintSheetsDialog.h"
-#include "app/Windows.h"
+#include "game/Windows.h"
 #include "game/main.h"
 
 void TForm1::BestTimesClick() { w_.frmBestTimes->exec(); }

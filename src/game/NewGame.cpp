@@ -10,7 +10,7 @@
 #include "puzzle/Ufrmtk.h"
 #include "periphery/Seams.h"
 #include "board/UpdateLock.h"
-#include "app/Windows.h"
+#include "game/Windows.h"
 #include "game/main.h"
 
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "game/PauseCover.h"
 #include "guide/UfrmExplain.h"
 #include "play/OptionsDialog.h"
-#include "app/Windows.h"
+#include "game/Windows.h"
 #include "game/main.h"
 #include "periphery/Seams.h"
 

@@ -7,7 +7,7 @@
 #include "board/BoardDesign.h"
 #include "board/BoardLogic.h"
 #include "game/DigitPad.h"
-#include "app/Windows.h"
+#include "game/Windows.h"
 #include "game/Icons.h"
 #include "game/Layout.h"
 #include "puzzle/Levels.h"
