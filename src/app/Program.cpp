@@ -7,7 +7,7 @@
 #include "exchange/Ufrmdas.h"
 #include "exchange/Ufrmprint.h"
 #include "play/BestTimesDialog.h"
-#include "guide/UfrmExplain.h"
+#include "guide/NextStepWindow.h"
 #include "guide/HowToPlayWindow.h"
 #include "play/OptionsDialog.h"
 #include "exchange/PrintSheetsDialog.h"

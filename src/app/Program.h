@@ -39,7 +39,7 @@ private:
     std::unique_ptr<Tfrmcopy> frmcopy_;
     std::unique_ptr<TfrmImport> frmImport_;
     std::unique_ptr<TFrmdas> frmdas_;
-    std::unique_ptr<TfrmExplain> frmExplain_;
+    std::unique_ptr<NextStepWindow> frmExplain_;
     std::unique_ptr<OptionsDialog> frmOptions_;
     std::unique_ptr<BestTimesDialog> frmBestTimes_;
     std::unique_ptr<HowToPlayWindow> frmHowToPlay_;

@@ -7,7 +7,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 
-TBoardCursor::TBoardCursor(TPICSD33 *board) : BoardOverlay(board, QStringLiteral("cursor"))
+BoardCursor::BoardCursor(TPICSD33 *board) : BoardOverlay(board, QStringLiteral("cursor"))
 {
     board->installEventFilter(this);
     for (int i = 0; i < 81; ++i) {
@@ -18,12 +18,12 @@ TBoardCursor::TBoardCursor(TPICSD33 *board) : BoardOverlay(board, QStringLiteral
     }
     // Queued: the handler that changed the board finishes its colours
     // first, and those are part of what is spoken.
-    connect(board, &TPICSD33::changed, this, &TBoardCursor::announceChanges, Qt::QueuedConnection);
+    connect(board, &TPICSD33::changed, this, &BoardCursor::announceChanges, Qt::QueuedConnection);
 }
 
-TPicNode *TBoardCursor::cellWidget() const { return board_->Cell(at_.row, at_.col); }
+TPicNode *BoardCursor::cellWidget() const { return board_->Cell(at_.row, at_.col); }
 
-void TBoardCursor::moveBy(boardkeys::Move move)
+void BoardCursor::moveBy(boardkeys::Move move)
 {
     using boardkeys::Move;
     const bool arrow = move == Move::Left || move == Move::Right || move == Move::Up || move == Move::Down;
@@ -31,7 +31,7 @@ void TBoardCursor::moveBy(boardkeys::Move move)
     showAt(active_ || !arrow ? boardkeys::moved(from, move) : from);
 }
 
-void TBoardCursor::showAt(boardkeys::Cell cell)
+void BoardCursor::showAt(boardkeys::Cell cell)
 {
     if (!board_->isEnabled())
         return;
@@ -46,7 +46,7 @@ void TBoardCursor::showAt(boardkeys::Cell cell)
     }
 }
 
-void TBoardCursor::hideCursor()
+void BoardCursor::hideCursor()
 {
     if (!active_)
         return;
@@ -54,7 +54,7 @@ void TBoardCursor::hideCursor()
     sync();
 }
 
-void TBoardCursor::sync()
+void BoardCursor::sync()
 {
     const bool shown = active_ && board_->isEnabled();
     if (shown) {
@@ -68,7 +68,7 @@ void TBoardCursor::sync()
     setVisible(shown);
 }
 
-bool TBoardCursor::eventFilter(QObject *watched, QEvent *event)
+bool BoardCursor::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::EnabledChange:
@@ -104,7 +104,7 @@ bool TBoardCursor::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TBoardCursor::announceFocus()
+void BoardCursor::announceFocus()
 {
     if (!QAccessible::isActive() || !board_->hasFocus())
         return;
@@ -112,7 +112,7 @@ void TBoardCursor::announceFocus()
     QAccessible::updateAccessibility(&event);
 }
 
-void TBoardCursor::announceChanges()
+void BoardCursor::announceChanges()
 {
     if (!QAccessible::isActive())
         return;

@@ -15,10 +15,10 @@ class TPicNode;
 // line). It covers the board and takes no input. It shows from the first
 // cursor key or a Tab onto the board, and goes again when the mouse
 // presses on the board, the focus is tabbed away or the board is disabled.
-class TBoardCursor : public BoardOverlay {
+class BoardCursor : public BoardOverlay {
     Q_OBJECT
 public:
-    explicit TBoardCursor(TPICSD33 *board);
+    explicit BoardCursor(TPICSD33 *board);
 
     bool active() const { return active_; }
     boardkeys::Cell cell() const { return at_; }

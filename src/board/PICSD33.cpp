@@ -36,7 +36,7 @@ TPICSD33::TPICSD33(QWidget *parent) : QWidget(parent)
     LayoutCells();
     RefreshStyle();
     boardaccessible::install();
-    cursor_ = new TBoardCursor(this);
+    cursor_ = new BoardCursor(this);
 }
 
 int TPICSD33::CellEdge(int c)

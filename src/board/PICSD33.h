@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-class TBoardCursor;
+class BoardCursor;
 
 #include <array>
 #include <functional>
@@ -65,7 +65,7 @@ public:
     // Left edge of column c (and top edge of row c): 2, 48, 94, 142, ...
     static int CellEdge(int c);
     // The keyboard cursor drawn over the board.
-    TBoardCursor *cursor() const { return cursor_; }
+    BoardCursor *cursor() const { return cursor_; }
     // The resting background of (row, col): the checkerboard of boxes,
     // drawn in the built-in colour when the property holds no RGB colour.
     TColor BoxColor(int row, int col) const;
@@ -85,5 +85,5 @@ private:
 
     std::array<TPicNode *, 81> cells_{};
     CellGrid grid_;
-    TBoardCursor *cursor_ = nullptr;
+    BoardCursor *cursor_ = nullptr;
 };

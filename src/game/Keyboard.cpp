@@ -79,7 +79,7 @@ bool TForm1::BoardKeyDown(int key, Qt::KeyboardModifiers shift)
     const QWidget *focus = QApplication::focusWidget();
     if ((focus && focus != sd991 && focus != this) || !sd991->isEnabled())
         return false;
-    TBoardCursor *cursor = sd991->cursor();
+    BoardCursor *cursor = sd991->cursor();
     if (command.action == Action::Move) {
         if (!sd991->hasFocus())
             sd991->setFocus(Qt::OtherFocusReason);

@@ -1,7 +1,7 @@
 // Pause: the clock and the history's sampling stop and the board is hidden;
 // any key or a click on the cover goes on.
 #include "game/PauseCover.h"
-#include "guide/UfrmExplain.h"
+#include "guide/NextStepWindow.h"
 #include "play/OptionsDialog.h"
 #include "game/Windows.h"
 #include "game/main.h"

@@ -11,7 +11,7 @@ class TfrmAppearance;
 class Tfrmprint;
 class Tfrmcopy;
 class TfrmImport;
-class TfrmExplain;
+class NextStepWindow;
 class OptionsDialog;
 class BestTimesDialog;
 class HowToPlayWindow;
@@ -32,7 +32,7 @@ struct Windows {
     Tfrmcopy *frmcopy = nullptr;
     TfrmImport *frmImport = nullptr;
     TFrmdas *Frmdas = nullptr;
-    TfrmExplain *frmExplain = nullptr;
+    NextStepWindow *frmExplain = nullptr;
     OptionsDialog *frmOptions = nullptr;
     BestTimesDialog *frmBestTimes = nullptr;
     HowToPlayWindow *frmHowToPlay = nullptr;

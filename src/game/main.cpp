@@ -13,7 +13,7 @@
 #include "puzzle/Levels.h"
 #include "puzzle/QJ.h"
 #include "game/StatusLine.h"
-#include "guide/UfrmExplain.h"
+#include "guide/NextStepWindow.h"
 #include "periphery/Centering.h"
 #include "periphery/UAbout.h"
 #include "periphery/Ufrmcheck.h"

@@ -44,7 +44,7 @@ class TestKeyboard : public QObject {
     TForm1 *form = nullptr;
 
     TPicNode *cell(int r, int c) { return form->sd991->Cell(r, c); }
-    TBoardCursor *cursor() { return form->sd991->cursor(); }
+    BoardCursor *cursor() { return form->sd991->cursor(); }
     // A key as the player types it: to the focused control, else the window.
     void press(int key, Qt::KeyboardModifiers mods = {})
     {

@@ -8,7 +8,7 @@
 #include "game/DigitPad.h"
 #include "game/Layout.h"
 #include "game/StatusLine.h"
-#include "guide/UfrmExplain.h"
+#include "guide/NextStepWindow.h"
 #include "game/main.h"
 #include "periphery/HttpGet.h"
 #include "periphery/UAbout.h"

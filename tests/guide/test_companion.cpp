@@ -1,6 +1,6 @@
 // Next Step against a fake game: it learns of every change from the board's
 // signal alone, asks the game for moves, and shares the game's keys.
-#include "guide/UfrmExplain.h"
+#include "guide/NextStepWindow.h"
 #include "support/FakeGameHost.h"
 #include "support/Puzzles.h"
 
@@ -17,7 +17,7 @@ private slots:
         for (int i = 0; i < 81; i += 4)
             givens[i] = '0';
         host.setPuzzle(givens, QString::fromLatin1(fixture::kSolution));
-        TfrmExplain ex(host);
+        NextStepWindow ex(host);
         QCOMPARE(host.forwarding, QList<QWidget *>{&ex});
         ex.ExplainClick();
         const grader::CellDigit first = *nextstep::placement(ex.explanation());

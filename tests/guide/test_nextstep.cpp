@@ -3,7 +3,7 @@
 // player's own move.
 #include "board/BoardPlaces.h"
 #include "board/Colors.h"
-#include "guide/UfrmExplain.h"
+#include "guide/NextStepWindow.h"
 #include "records/Ufrmstep.h"
 #include "support/GameDriver.h"
 
@@ -19,7 +19,7 @@ using grader::ExplainState;
 
 namespace {
 
-TfrmExplain *explainer(const Game &g) { return g.program->windows().frmExplain; }
+NextStepWindow *explainer(const Game &g) { return g.program->windows().frmExplain; }
 QImage board(const Game &g) { return g.form->sd991->grab().toImage(); }
 
 // The known solution with every fourth cell open, (9, 9) the last: singles
@@ -66,7 +66,7 @@ private slots:
         for (const Case &c : cases) {
             Game g;
             c.setup(g);
-            TfrmExplain *ex = explainer(g);
+            NextStepWindow *ex = explainer(g);
             ex->ExplainClick();
             const grader::Explanation &e = ex->explanation();
             const QString text = ex->memo1->toPlainText();
@@ -88,7 +88,7 @@ private slots:
         dealEasy(g);
         g.form->disnote[3]->click(); // a highlighted digit under some frames
         const QImage before = board(g);
-        TfrmExplain *ex = explainer(g);
+        NextStepWindow *ex = explainer(g);
         QCOMPARE(g.form->ExplainNextStep1->shortcut(), QKeySequence(Qt::Key_F4));
         g.form->ExplainNextStep1->trigger();
         QVERIFY(ex->isVisible());
@@ -100,7 +100,7 @@ private slots:
         const nextstep::MarkColors colors = ex->stepMarks()->colors();
         for (int i = 0; i < 81; ++i) {
             const QPoint edge(boardplaces::cellEdge(i % 9 + 1) + 1, boardplaces::cellEdge(i / 9 + 1) + 20);
-            const QPoint inside = edge + QPoint(TStepMarks::kBand + 2, 0);
+            const QPoint inside = edge + QPoint(StepMarks::kBand + 2, 0);
             const nextstep::Mark m = marks[static_cast<size_t>(i)];
             const QColor want = m == nextstep::Mark::None ? QColor(before.pixel(edge))
                                 : toQColor(m == nextstep::Mark::Pattern ? colors.pattern : colors.change);
@@ -119,7 +119,7 @@ private slots:
     {
         Game g;
         dealEasy(g);
-        TfrmExplain *ex = explainer(g);
+        NextStepWindow *ex = explainer(g);
         ex->ExplainClick();
         const grader::CellDigit first = *nextstep::placement(ex->explanation());
         g.form->PlaceDigit(g.form->sd991->cellAt(first.cell), QString::number(first.digit));
@@ -139,7 +139,7 @@ private slots:
     {
         Game g;
         dealEasy(g);
-        TfrmExplain *ex = explainer(g);
+        NextStepWindow *ex = explainer(g);
         ex->ExplainClick();
         const grader::CellDigit p = *nextstep::placement(ex->explanation());
         const int r = p.cell / 9 + 1, c = p.cell % 9 + 1;
@@ -162,7 +162,7 @@ private slots:
         dealEasy(g);
         for (int i = 0; i < 80; i += 4)
             put(g, i, QChar::fromLatin1(fixture::kSolution[i]));
-        TfrmExplain *ex = explainer(g);
+        NextStepWindow *ex = explainer(g);
         ex->ExplainClick();
         QCOMPARE(nextstep::placement(ex->explanation())->cell, 80);
         ex->ApplyClick();

@@ -1,7 +1,7 @@
 // Next Step's walk through a longer explanation against a fake game: Back
 // and Next, by button and key, frame one step at a time and grey the
 // others' words; Apply places the last step's digit from any step.
-#include "guide/UfrmExplain.h"
+#include "guide/NextStepWindow.h"
 #include "support/FakeGameHost.h"
 
 #include <QPushButton>
@@ -25,7 +25,7 @@ private slots:
         FakeGameHost host;
         const engine::Grid g = engine::parse(kPosition, 81);
         host.setPuzzle(QString::fromLatin1(kPosition), engine::toString(*engine::uniqueSolution(g)));
-        TfrmExplain ex(host);
+        NextStepWindow ex(host);
         ex.ExplainClick();
         QVERIFY(QTest::qWaitForWindowActive(&ex));
         const grader::Explanation &e = ex.explanation();
@@ -85,7 +85,7 @@ private slots:
         for (int i = 0; i < 81; ++i)
             values << host.board->cellAt(i)->value;
 
-        TfrmExplain ex(host);
+        NextStepWindow ex(host);
         ex.memo1->setFixedHeight(40); // room for about one step
         ex.ExplainClick();
         QVERIFY(QTest::qWaitForWindowExposed(&ex));

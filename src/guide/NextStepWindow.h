@@ -15,9 +15,9 @@ class TPICSD33;
 // the board, and during a walk the open cells' candidates as they stand at
 // its step. It leaves the cells alone, so the board looks as before once
 // it is cleared.
-class TStepMarks : public BoardOverlay {
+class StepMarks : public BoardOverlay {
 public:
-    explicit TStepMarks(TPICSD33 *board);
+    explicit StepMarks(TPICSD33 *board);
     const nextstep::Marks &marks() const { return marks_; }
     void setMarks(const nextstep::Marks &marks, const BoardOverlay::Candidates &candidates = {});
     // The frame colours for the board's colours now.
@@ -40,10 +40,10 @@ private:
 // window beside the main one, open while the player goes on playing: it
 // follows the board's changes, explaining again whenever a digit or the
 // puzzle changes.
-class TfrmExplain : public QDialog {
+class NextStepWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmExplain(GameHost &host);
+    explicit NextStepWindow(GameHost &host);
 
     // F4: the board as it is now explained; a closed window opens beside
     // the main one first.
@@ -61,7 +61,7 @@ public:
     int currentStep() const { return current_; }
 
     const grader::Explanation &explanation() const { return shown_; }
-    TStepMarks *stepMarks() const { return stepMarks_; }
+    StepMarks *stepMarks() const { return stepMarks_; }
 
     QTextEdit *memo1 = nullptr;
     QPushButton *BackButton = nullptr;
@@ -85,7 +85,7 @@ private:
 
     GameHost &host_;
     TPICSD33 &board_;
-    QPointer<TStepMarks> stepMarks_;
+    QPointer<StepMarks> stepMarks_;
     nextstep::Position shownAt_;
     grader::Explanation shown_;
     int current_ = 0;

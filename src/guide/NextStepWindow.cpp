@@ -1,4 +1,4 @@
-#include "guide/UfrmExplain.h"
+#include "guide/NextStepWindow.h"
 
 #include "board/BoardCursor.h"
 #include "board/BoardPlaces.h"
@@ -23,9 +23,9 @@
 #include <algorithm>
 #include <cmath>
 
-TStepMarks::TStepMarks(TPICSD33 *board) : BoardOverlay(board, QStringLiteral("stepMarks")) {}
+StepMarks::StepMarks(TPICSD33 *board) : BoardOverlay(board, QStringLiteral("stepMarks")) {}
 
-nextstep::MarkColors TStepMarks::colors() const
+nextstep::MarkColors StepMarks::colors() const
 {
     const TColor backgrounds[] = {board_->BoxColor(1, 1), board_->BoxColor(1, 4),
                                   clr::rgbOr(board_->highcolor, builtin::Highlight), board_->errorcolor,
@@ -33,7 +33,7 @@ nextstep::MarkColors TStepMarks::colors() const
     return nextstep::markColors(backgrounds);
 }
 
-std::vector<BoardOverlay::Frame> TStepMarks::framesIn(const nextstep::MarkColors &colors) const
+std::vector<BoardOverlay::Frame> StepMarks::framesIn(const nextstep::MarkColors &colors) const
 {
     std::vector<Frame> frames;
     for (int i = 0; i < 81; ++i) {
@@ -44,7 +44,7 @@ std::vector<BoardOverlay::Frame> TStepMarks::framesIn(const nextstep::MarkColors
     return frames;
 }
 
-void TStepMarks::setMarks(const nextstep::Marks &marks, const BoardOverlay::Candidates &candidates)
+void StepMarks::setMarks(const nextstep::Marks &marks, const BoardOverlay::Candidates &candidates)
 {
     const bool framed = std::any_of(marks.begin(), marks.end(), [](nextstep::Mark m) { return m != nextstep::Mark::None; });
     const bool drawn = std::any_of(candidates.begin(), candidates.end(), [](const auto &c) { return c.has_value(); });
@@ -62,7 +62,7 @@ void TStepMarks::setMarks(const nextstep::Marks &marks, const BoardOverlay::Cand
     setVisible(any);
 }
 
-void TStepMarks::beforePaint()
+void StepMarks::beforePaint()
 {
     painted_ = colors();
     setFramesQuietly(framesIn(painted_));
@@ -73,7 +73,7 @@ namespace {
 constexpr QSize kSize(236, 440);
 } // namespace
 
-TfrmExplain::TfrmExplain(GameHost &host)
+NextStepWindow::NextStepWindow(GameHost &host)
     : QDialog(host.MainWindow(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), host_(host),
       board_(*host.MainBoard())
 {
@@ -96,8 +96,8 @@ TfrmExplain::TfrmExplain(GameHost &host)
     NextButton = new QPushButton(QStringLiteral("&Next >"), this);
     NextButton->setObjectName(QStringLiteral("NextButton"));
     NextButton->setAutoDefault(false);
-    connect(BackButton, &QPushButton::clicked, this, &TfrmExplain::BackClick);
-    connect(NextButton, &QPushButton::clicked, this, &TfrmExplain::NextClick);
+    connect(BackButton, &QPushButton::clicked, this, &NextStepWindow::BackClick);
+    connect(NextButton, &QPushButton::clicked, this, &NextStepWindow::NextClick);
 
     ApplyButton = new QPushButton(QStringLiteral("&Apply"), this);
     ApplyButton->setObjectName(QStringLiteral("ApplyButton"));
@@ -124,13 +124,13 @@ TfrmExplain::TfrmExplain(GameHost &host)
     layout->addLayout(buttons);
     resize(kSize);
 
-    stepMarks_ = new TStepMarks(&board_);
+    stepMarks_ = new StepMarks(&board_);
 
     // Queued: the handler that changed the board has finished its refresh.
     connect(&board_, &TPICSD33::changed, this, [this] { seams::guard([this] { Follow(); }); }, Qt::QueuedConnection);
 }
 
-nextstep::Position TfrmExplain::position()
+nextstep::Position NextStepWindow::position()
 {
     nextstep::Position p;
     p.placed = nextstep::placedDigits(board_.grid());
@@ -140,7 +140,7 @@ nextstep::Position TfrmExplain::position()
     return p;
 }
 
-void TfrmExplain::explain()
+void NextStepWindow::explain()
 {
     shownAt_ = position();
     shown_ = grader::explainNext(shownAt_.placed, shownAt_.solution ? &*shownAt_.solution : nullptr,
@@ -149,7 +149,7 @@ void TfrmExplain::explain()
     showStep(0);
 }
 
-void TfrmExplain::showStep(int step)
+void NextStepWindow::showStep(int step)
 {
     const int count = static_cast<int>(shown_.steps.size());
     current_ = std::clamp(step, 0, std::max(count - 1, 0));
@@ -162,7 +162,7 @@ void TfrmExplain::showStep(int step)
     stepMarks_->setMarks(nextstep::marksOf(shown_, current_), nextstep::candidatesAt(shownAt_.placed, shown_, current_));
 }
 
-void TfrmExplain::scrollToStep()
+void NextStepWindow::scrollToStep()
 {
     // Each step is two blocks, its title and its text.
     const QTextDocument *doc = memo1->document();
@@ -180,7 +180,7 @@ void TfrmExplain::scrollToStep()
     bar->setValue(value);
 }
 
-void TfrmExplain::ExplainClick()
+void NextStepWindow::ExplainClick()
 {
     explain();
     if (!isVisible()) {
@@ -191,7 +191,7 @@ void TfrmExplain::ExplainClick()
     activateWindow();
 }
 
-void TfrmExplain::placeBeside()
+void NextStepWindow::placeBeside()
 {
     const QWidget &form = *host_.MainWindow();
     const QRect main = form.frameGeometry();
@@ -209,7 +209,7 @@ void TfrmExplain::placeBeside()
     resize(frame.size() - decoration);
 }
 
-void TfrmExplain::Follow()
+void NextStepWindow::Follow()
 {
     if (!isVisible())
         return;
@@ -219,7 +219,7 @@ void TfrmExplain::Follow()
         stepMarks_->setMarks(stepMarks_->marks(), stepMarks_->candidates());
 }
 
-void TfrmExplain::ApplyClick()
+void NextStepWindow::ApplyClick()
 {
     // A board that changed behind the explanation is explained first, not
     // played on.
@@ -234,7 +234,7 @@ void TfrmExplain::ApplyClick()
     explain();
 }
 
-void TfrmExplain::hideEvent(QHideEvent *event)
+void NextStepWindow::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
     // Hidden with a minimised main window, the marks wait for its return.
