@@ -10,11 +10,13 @@
 #include "guide/NextStepWindow.h"
 #include "guide/HowToPlayWindow.h"
 #include "play/OptionsDialog.h"
+#include "play/PlayModel.h"
 #include "exchange/PrintSheetsDialog.h"
 #include "puzzle/Ufrmtk.h"
 #include "game/main.h"
 #include "periphery/Centering.h"
 #include "periphery/Ufrmcheck.h"
+#include "periphery/Seams.h"
 #include "records/Ufrmstep.h"
 #include "solver/Usol.h"
 
@@ -29,10 +31,11 @@ T *make(std::unique_ptr<T> &slot, Args &&...args)
 }
 } // namespace
 
-Program::Program() : screenFit_(std::make_unique<ScreenFit>())
+Program::Program()
+    : screenFit_(std::make_unique<ScreenFit>()), play_(std::make_unique<PlayModel>(seams::programDirectory()))
 {
     QCoreApplication::instance()->installEventFilter(screenFit_.get());
-    windows_.Form1 = make(form1_, windows_);
+    windows_.Form1 = make(form1_, windows_, *play_);
     windows_.frmcheck = make(frmcheck_);
     GameHost &host = *form1_;
     windows_.frm_new = make(frmNew_, host, windows_.frm_sol, windows_.frmImport, windows_.Frmdas);
@@ -45,14 +48,11 @@ Program::Program() : screenFit_(std::make_unique<ScreenFit>())
     windows_.frmcopy = make(frmcopy_, host);
     windows_.frmImport = make(frmImport_);
     windows_.Frmdas = make(frmdas_);
-    windows_.frmExplain = make(frmExplain_, host);
+    windows_.frmExplain = make(frmExplain_, host, *play_);
     // F4 explains again from the Next Step window as well.
     frmExplain_->addAction(form1_->ExplainNextStep1);
-    // Options (own file beside "vorel.ini") take effect on the board at once.
-    windows_.frmOptions = make(frmOptions_, *form1_->sd991, form1_.get());
-    QObject::connect(frmOptions_.get(), &OptionsDialog::changed, form1_.get(),
-                     [form = form1_.get()] { form->OptionsChanged(); });
-    windows_.frmBestTimes = make(frmBestTimes_, form1_.get());
+    windows_.frmOptions = make(frmOptions_, *play_, form1_.get());
+    windows_.frmBestTimes = make(frmBestTimes_, *play_, form1_.get());
     windows_.frmHowToPlay = make(frmHowToPlay_, form1_.get());
     windows_.frmPrintSheets = make(frmPrintSheets_, *frmtk_, form1_.get());
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class PlayModel;
 class ScreenFit;
 
 // Creates the windows in their documented order (the main window first: it
@@ -19,6 +20,7 @@ public:
 
     const Windows &windows() const { return windows_; }
     TForm1 &mainWindow() const { return *windows_.Form1; }
+    PlayModel &play() const { return *play_; }
 
     // Shows the main window, then starts the automatic version check when
     // it is ticked: the check never delays the first paint.
@@ -27,6 +29,8 @@ public:
 private:
     // First, so that it goes last: every window fits on its screen.
     std::unique_ptr<ScreenFit> screenFit_;
+    // Before the windows, which show it, and gone after them.
+    std::unique_ptr<PlayModel> play_;
     Windows windows_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<Tfrmcheck> frmcheck_;

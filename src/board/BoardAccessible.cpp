@@ -20,7 +20,7 @@ QString cellName(const TPicNode &cell)
     if (shown.marks.isEmpty())
         shown.digit = cell.caption().trimmed();
     shown.clash = cell.errflag;
-    shown.wrong = !shown.digit.isEmpty() && cell.fontColor() == clr::WrongDigit;
+    shown.wrong = !shown.digit.isEmpty() && cell.wrong;
     return cellspeech::name(shown);
 }
 

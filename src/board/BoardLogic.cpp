@@ -132,6 +132,19 @@ bool hasConflict(const CellGrid &g)
     return false;
 }
 
+int clashCount(const CellGrid &g)
+{
+    int count = 0;
+    for (int i = 0; i < 81; ++i) {
+        if (g[i].state == stCandidates)
+            continue;
+        for (int p : peers()[static_cast<size_t>(i)])
+            if (p > i && g[p].state != stCandidates && g[p].value == g[i].value)
+                ++count;
+    }
+    return count;
+}
+
 bool isSolved(CellGrid &g)
 {
     for (int i = 0; i < 81; ++i)

@@ -44,6 +44,9 @@ void checkConflicts(CellGrid &g);
 // givens included; clears every other errflag.
 void checkAllConflicts(CellGrid &g);
 bool hasConflict(const CellGrid &g);
+// The clashes on the board: pairs of peers that are not open and hold the
+// same value, each pair counted once.
+int clashCount(const CellGrid &g);
 // False at once when a cell is open; otherwise runs checkConflicts.
 bool isSolved(CellGrid &g);
 // The value of every fixed cell, "0" for the others.

@@ -17,6 +17,9 @@ struct CellData {
     QString value;         // one digit, or the candidate digits of an open cell
     int state = stBigNumber;
     bool errflag = false;
+    // The digit is shown as differing from the solution (the play model
+    // decides; a screen reader says it).
+    bool wrong = false;
 };
 
 // The 81 cells of one board in board order: (1,1), (1,2), ... (9,9).

@@ -11,7 +11,7 @@ struct Shown {
     QString digit;        // the big digit on show, empty for an open cell
     QString marks;        // the candidate marks on show, ascending
     bool clash = false;   // drawn in the error colour
-    bool wrong = false;   // drawn as a digit against the solution
+    bool wrong = false;   // a digit against the solution
 };
 
 // "Row 3, column 5: given 7", "...: your 4", "...: empty, candidates 1 2 9",

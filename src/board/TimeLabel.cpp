@@ -1,5 +1,6 @@
 #include "board/TimeLabel.h"
 
+#include "base/ClockText.h"
 #include "board/Colors.h"
 
 #include <QTimer>
@@ -51,8 +52,4 @@ void TTimeLabel::setMS(int ms)
     setText(FormatSeconds(ms / 1000));
 }
 
-QString TTimeLabel::FormatSeconds(int s)
-{
-    const int h = s / 3600, m = (s % 3600) / 60, sec = s % 60;
-    return QStringLiteral("%1:%2:%3").arg(h).arg(m).arg(sec);
-}
+QString TTimeLabel::FormatSeconds(int s) { return clockText(s); }

@@ -3,7 +3,7 @@
 #include "exchange/Ufrmdas.h"
 #include "game/DigitPad.h"
 #include "puzzle/QJ.h"
-#include "play/BestTimesDialog.h"
+#include "play/PlayModel.h"
 #include "board/UpdateLock.h"
 #include "game/Windows.h"
 #include "game/main.h"
@@ -32,7 +32,7 @@ void TForm1::ToolButton9Click()
         sd991->RemoveFromPeers(target->row, target->col);
     redraw();
     target->setPanelColor(clr::HintCell);
-    w_.frmBestTimes->HintUsed();
+    play_.hintUsed();
 }
 
 void TForm1::FillWithSolution(const QString &s)
@@ -48,7 +48,7 @@ void TForm1::FillWithSolution(const QString &s)
     sd991->ShowAll();
     sd991->CheckConflicts();
     RefreshColors();
-    w_.frmBestTimes->SolutionShown();
+    play_.solutionShown();
 }
 
 void TForm1::tbsolveClick()

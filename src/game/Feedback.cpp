@@ -3,9 +3,8 @@
 #include "board/BoardLogic.h"
 #include "game/DigitPad.h"
 #include "puzzle/QJ.h"
-#include "play/BestTimesDialog.h"
-#include "play/OptionsDialog.h"
-#include "game/Windows.h"
+#include "play/PlayModel.h"
+#include "game/StatusLine.h"
 #include "game/main.h"
 #include "board/Colors.h"
 
@@ -104,20 +103,35 @@ void TForm1::Finish()
         return;
     sd991->setEnabled(false);
     WC_Label->show();
+    // The winning move is the last step of the record.
+    recordMove();
     TimeLabel1->setTimerenabled(false);
-    ShowHelpText(w_.frmBestTimes->GameFinished(sd991->nd, TimeLabel1->MS()));
+    ShowHelpText(play_.gameFinished(TimeLabel1->MS()));
 }
 
 void TForm1::MarkWrongDigits()
 {
-    if (!w_.frmOptions->current().wrongDigits)
-        return;
+    QString digits(81, QLatin1Char('0'));
     for (int i = 0; i < 81; ++i) {
-        TPicNode *cell = sd991->cellAt(i);
-        if (cell->value.size() != 1)
-            continue;
-        const int s = QJ1->node(cell->row, cell->col).digit;
-        if (s != 0 && cell->value != QString::number(s))
-            cell->setFontColorValue(clr::WrongDigit);
+        const int s = QJ1->node(i / 9 + 1, i % 9 + 1).digit;
+        if (s >= 1 && s <= 9)
+            digits[i] = QChar(u'0' + s);
+    }
+    play_.findWrongDigits(sd991->grid(), digits);
+    for (int i = 0; i < 81; ++i)
+        if (play_.wrongDigit(i))
+            sd991->cellAt(i)->setFontColorValue(clr::WrongDigit);
+}
+
+void TForm1::sayClashes()
+{
+    const int clashes = boardlogic::clashCount(sd991->grid());
+    if (clashes > 1) {
+        clashesSaid_ = QStringLiteral("%1 clashes on the board").arg(clashes);
+        ShowHelpText(clashesSaid_);
+    } else if (!clashesSaid_.isEmpty()) {
+        if (sb1->panelText() == clashesSaid_)
+            ClearHelpText();
+        clashesSaid_.clear();
     }
 }

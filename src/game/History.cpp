@@ -53,3 +53,11 @@ void TForm1::tbfirstClick() { stepButton(&Tfrmstep::StepFirst); }
 void TForm1::tbbackClick() { stepButton(&Tfrmstep::StepBack); }
 void TForm1::tbnextClick() { stepButton(&Tfrmstep::StepNext); }
 void TForm1::tblastClick() { stepButton(&Tfrmstep::StepLast); }
+
+void TForm1::recordMove()
+{
+    if (!gameRunning())
+        return;
+    RecordStep();
+    UpdateStepButtons();
+}

@@ -6,6 +6,7 @@
 #include "puzzle/QJ.h"
 #include "game/Windows.h"
 #include "game/main.h"
+#include "play/PlayModel.h"
 #include "periphery/Seams.h"
 #include "records/GameRecordFile.h"
 #include "records/Ufrmstep.h"
@@ -19,7 +20,7 @@ QString TForm1::LastGamePath() const { return QDir(programDir).filePath(QString:
 void TForm1::SaveLastGame()
 {
     QStringList lines;
-    lines << QString::number(sd991->nd) + QLatin1Char(' ') + sd991->GivensString();
+    lines << QString::number(play_.level()) + QLatin1Char(' ') + sd991->GivensString();
     lines << QJ1->GetSolution();
     lines += w_.frmstep->memostep;
     QString error;
@@ -80,12 +81,12 @@ void TForm1::LoadLastGame()
     }
     sd991->setEnabled(true);
     sd991->RefreshStyle();
-    sd991->nd = level;
+    play_.setLevel(level);
     UpdateStepButtons();
     LoadPuzzle(false);
     UpdateDigitBars();
     disnote1Click();
-    sd991->nd = level;
+    play_.setLevel(level);
     sd991->HideMarks();
     if (level >= 0 && level <= 5)
         ndtxt->setText(levels::caption(level));

@@ -5,8 +5,7 @@
 #include "game/DigitPad.h"
 #include "puzzle/Levels.h"
 #include "puzzle/QJ.h"
-#include "play/BestTimesDialog.h"
-#include "play/OptionsDialog.h"
+#include "play/PlayModel.h"
 #include "puzzle/Ufrmtk.h"
 #include "periphery/Seams.h"
 #include "board/UpdateLock.h"
@@ -37,7 +36,7 @@ void TForm1::DealFromBank(int level)
 void TForm1::LoadPuzzle(bool withCandidates)
 {
     endPause();
-    w_.frmBestTimes->NewRound(false);
+    play_.newRound(false);
     for (int i = 0; i < 81; ++i) {
         TPicNode *cell = sd991->cellAt(i);
         const TNode &node = QJ1->node(cell->row, cell->col);
@@ -61,7 +60,7 @@ void TForm1::LoadPuzzle(bool withCandidates)
 
 void TForm1::NewGameClick(int level)
 {
-    if (w_.frmOptions->current().askNewGame && puzzleOnBoard_ && WC_Label->isHidden()
+    if (play_.options().askNewGame && puzzleOnBoard_ && WC_Label->isHidden()
         && !seams::messages().ask(QStringLiteral("Do you want to end the game in progress and start a new one?")))
         return;
     UpdateLock lock(sd991);
@@ -71,7 +70,7 @@ void TForm1::NewGameClick(int level)
     DealFromBank(level);
     ndtxt->setText(levels::caption(level));
     LoadPuzzle(true);
-    w_.frmBestTimes->NewRound(true);
+    play_.newRound(true);
     UpdateDigitBars();
     disnote1Click();
     ResetSteps();
@@ -79,7 +78,7 @@ void TForm1::NewGameClick(int level)
         b->setEnabled(false);
     TimeLabel1->setTimerenabled(true);
     TimeLabel1->setMS(0);
-    sd991->nd = level;
+    play_.setLevel(level);
     sd991->HideMarks();
 }
 
@@ -117,5 +116,5 @@ void TForm1::PlayPuzzle(const TPICSD33 &source, const QString &solution)
     sd991->setEnabled(true);
     WC_Label->hide();
     ndtxt->setText(levels::caption(levels::kUnknown));
-    sd991->nd = levels::kUnknown;
+    play_.setLevel(levels::kUnknown);
 }

@@ -2,7 +2,7 @@
 // any key or a click on the cover goes on.
 #include "game/PauseCover.h"
 #include "guide/NextStepWindow.h"
-#include "play/OptionsDialog.h"
+#include "play/PlayModel.h"
 #include "game/Windows.h"
 #include "game/main.h"
 #include "periphery/Seams.h"
@@ -16,12 +16,13 @@ void TForm1::buildPause()
     seams::connectGuarded(pauseCover_, &PauseCover::clicked, this, [this] { ResumeClick(); });
     seams::connectGuarded(pauseCover_, &PauseCover::clockClicked, this, [this] { PauseClick(); });
     seams::connectGuarded(pauseCover_, &PauseCover::minimised, this, [this] {
-        if (w_.frmOptions->current().pauseMinimised && !paused())
+        if (play_.options().pauseMinimised && !paused())
             PauseClick();
     });
+    connect(&play_, &PlayModel::pausedChanged, pauseCover_, [this](bool on) { on ? pauseCover_->cover() : pauseCover_->hide(); });
 }
 
-bool TForm1::paused() const { return !pauseCover_->isHidden(); }
+bool TForm1::paused() const { return play_.paused(); }
 
 bool TForm1::gameRunning() const { return puzzleOnBoard_ && TimeLabel1->timerenabled(); }
 
@@ -33,13 +34,14 @@ void TForm1::PauseClick()
     }
     if (!gameRunning())
         return;
+    recordMove();
     TimeLabel1->setTimerenabled(false);
     sd991->setEnabled(false);
     // Nothing may change the hidden board meanwhile.
     for (QToolButton *b : {ToolButton9, tbresign, tbsolve, tbfirst, tbback, tbnext, tblast})
         b->setEnabled(false);
     w_.frmExplain->setEnabled(false);
-    pauseCover_->cover();
+    play_.setPaused(true);
 }
 
 void TForm1::ResumeClick()
@@ -55,7 +57,7 @@ void TForm1::endPause()
 {
     if (!paused())
         return;
-    pauseCover_->hide();
+    play_.setPaused(false);
     for (QToolButton *b : {ToolButton9, tbresign, tbsolve})
         b->setEnabled(true);
     w_.frmExplain->setEnabled(true);

@@ -14,6 +14,7 @@
 #include "puzzle/QJ.h"
 #include "game/StatusLine.h"
 #include "guide/NextStepWindow.h"
+#include "play/PlayModel.h"
 #include "periphery/Centering.h"
 #include "periphery/UAbout.h"
 #include "periphery/Ufrmcheck.h"
@@ -68,7 +69,7 @@ void place(QWidget *w, const char *name)
 
 } // namespace
 
-TForm1::TForm1(const Windows &windows, QWidget *parent) : QMainWindow(parent), w_(windows)
+TForm1::TForm1(const Windows &windows, PlayModel &play, QWidget *parent) : QMainWindow(parent), w_(windows), play_(play)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Sudoku Nodala v3.0"));
@@ -451,12 +452,29 @@ void TForm1::FormCreate()
     // The counters follow every change of the board, also those of the
     // commands that do not recount them themselves (the solution, a hint).
     connect(sd991, &TPICSD33::changed, this, &TForm1::UpdateDigitBars);
+    // Once the handler that changed the board is done, as a tick would.
+    connect(sd991, &TPICSD33::changed, this, [this] { seams::guard([this] { recordMove(); sayClashes(); }); },
+            Qt::QueuedConnection);
+
+    // The board shows the state of play.
+    sd991->allClashes = play_.options().everyClash;
+    sd991->nd = play_.level();
+    connect(&play_, &PlayModel::optionsChanged, this, [this] {
+        sd991->allClashes = play_.options().everyClash;
+        OptionsChanged();
+    });
+    connect(&play_, &PlayModel::levelChanged, this, [this](int level) { sd991->nd = level; });
+    connect(&play_, &PlayModel::wrongDigitsChanged, this, [this] {
+        for (int i = 0; i < 81; ++i)
+            sd991->cellAt(i)->wrong = play_.wrongDigit(i);
+    });
 }
 
 void TForm1::FormClose()
 {
     // A run that never put a game on the board keeps the last game for the
     // next one to continue.
+    recordMove();
     if (gamePutThisRun_ || !QFileInfo::exists(LastGamePath()))
         SaveLastGame();
     w_.frmAppearance->SaveAutoCheck(AutoCheckNewVersion1->isChecked());

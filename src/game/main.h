@@ -17,6 +17,7 @@
 
 class DigitPad;
 class PauseCover;
+class PlayModel;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -38,8 +39,9 @@ class TForm1 : public QMainWindow, public GameHost {
     Q_OBJECT
 public:
     // The other windows are reached through windows, which the program
-    // entry fills in right after this window is created.
-    explicit TForm1(const Windows &windows, QWidget *parent = nullptr);
+    // entry fills in right after this window is created; the state of play
+    // beside the cells is play's.
+    TForm1(const Windows &windows, PlayModel &play, QWidget *parent = nullptr);
     ~TForm1() override;
 
     // Menu bar.
@@ -187,9 +189,6 @@ public:
     // Pause: the clock and the sampling stop, the board is covered.
     void PauseClick(); // pauses a running game, or goes on when paused
     void ResumeClick();
-    bool paused() const;
-    // A running game: on the board, its clock going.
-    bool gameRunning() const;
     // Keys while paused go on; P and Pause pause. True when the key was used.
     bool PauseKey(int key);
     PauseCover *pauseCover() const { return pauseCover_; }
@@ -197,7 +196,6 @@ public:
     // Best times, options, How to Play, printed puzzle sheets.
     void BestTimesClick();
     void OptionsClick();
-    void OptionsChanged();
     void HowToPlayClick();
     void PrintPuzzlesClick();
 
@@ -231,6 +229,16 @@ private:
 
     void setPointerBorder(Tmousepanel *panel);
     void buildPause();
+    bool paused() const;
+    // A running game: on the board, its clock going.
+    bool gameRunning() const;
+    // The board as the clock's next tick would record it, at once, so a
+    // move outlives a pause, the finish or the end of the program.
+    void recordMove();
+    // The status bar counts the clashes when the board holds several.
+    void sayClashes();
+    // The board follows a change of the options.
+    void OptionsChanged();
     // Takes the cover away and gives the buttons back; the clock stays.
     void endPause();
 
@@ -254,5 +262,7 @@ private:
     TPicNode *popupCell_ = nullptr;
     QList<QPointer<QWidget>> keyWindows_;
     std::optional<GivensVerdict> verdict_;
+    QString clashesSaid_;
     const Windows &w_;
+    PlayModel &play_;
 };

@@ -6,6 +6,7 @@
 #include "board/GameHost.h"
 #include "board/PICSD33.h"
 #include "periphery/Placement.h"
+#include "play/PlayModel.h"
 #include "periphery/Seams.h"
 
 #include <QAction>
@@ -73,8 +74,8 @@ namespace {
 constexpr QSize kSize(236, 440);
 } // namespace
 
-NextStepWindow::NextStepWindow(GameHost &host)
-    : QDialog(host.MainWindow(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), host_(host),
+NextStepWindow::NextStepWindow(GameHost &host, PlayModel &play)
+    : QDialog(host.MainWindow(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), host_(host), play_(play),
       board_(*host.MainBoard())
 {
     setObjectName(QStringLiteral("frmExplain"));
@@ -230,6 +231,8 @@ void NextStepWindow::ApplyClick()
     const std::optional<grader::CellDigit> p = nextstep::placement(shown_);
     if (!p || !board_.isEnabled())
         return;
+    // Help, as a hint is: counted before the digit can finish the game.
+    play_.hintUsed();
     host_.PlaceDigit(board_.cellAt(p->cell), QString::number(p->digit));
     explain();
 }

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class GameHost;
+class PlayModel;
 class QPushButton;
 class QTextEdit;
 class TPICSD33;
@@ -43,7 +44,8 @@ private:
 class NextStepWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit NextStepWindow(GameHost &host);
+    // play counts each applied step as a hint.
+    NextStepWindow(GameHost &host, PlayModel &play);
 
     // F4: the board as it is now explained; a closed window opens beside
     // the main one first.
@@ -84,6 +86,7 @@ private:
     void scrollToStep();
 
     GameHost &host_;
+    PlayModel &play_;
     TPICSD33 &board_;
     QPointer<StepMarks> stepMarks_;
     nextstep::Position shownAt_;

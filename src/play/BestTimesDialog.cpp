@@ -1,26 +1,21 @@
 #include "play/BestTimesDialog.h"
 
-#include "board/TimeLabel.h"
+#include "base/ClockText.h"
+#include "play/PlayModel.h"
 #include "puzzle/Levels.h"
 #include "periphery/Seams.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-QString clock(int ms) { return TTimeLabel::FormatSeconds(ms / 1000); }
-} // namespace
-
-BestTimesDialog::BestTimesDialog(QWidget *parent) : QDialog(parent)
+BestTimesDialog::BestTimesDialog(PlayModel &play, QWidget *parent) : QDialog(parent), play_(play)
 {
     setObjectName(QStringLiteral("frmBestTimes"));
     setWindowTitle(QStringLiteral("Best Times"));
-    tables_ = besttimes::load(path());
 
     auto *layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget(this);
@@ -40,73 +35,29 @@ BestTimesDialog::BestTimesDialog(QWidget *parent) : QDialog(parent)
     layout->addWidget(buttons);
     resize(420, 430);
     fill();
-}
-
-QString BestTimesDialog::path() const
-{
-    return QDir(seams::programDirectory()).filePath(QString::fromLatin1(besttimes::kFileName));
-}
-
-void BestTimesDialog::NewRound(bool fromBank) { round_ = besttimes::Round{.fromBank = fromBank, .solutionShown = false, .hints = 0, .finished = false}; }
-void BestTimesDialog::HintUsed() { ++round_.hints; }
-void BestTimesDialog::SolutionShown() { round_.solutionShown = true; }
-
-QString BestTimesDialog::GameFinished(int level, int ms)
-{
-    const QString solved = QStringLiteral("Solved in %1").arg(clock(ms));
-    if (!besttimes::counts(round_, level))
-        return solved + QStringLiteral(".");
-    round_.finished = true;
-    // Re-read first: another copy of the game may have written meanwhile.
-    tables_ = besttimes::load(path());
-    QDateTime now = QDateTime::currentDateTime();
-    now.setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
-    const int place = tables_.add(level, {.ms = ms, .when = now, .hints = round_.hints});
-    if (place >= 0) {
-        save();
-        fill();
-    }
-    const QString name = QString::fromLatin1(levels::kNames[level]);
-    if (place == 0)
-        return solved + QStringLiteral(": a new best time for %1!").arg(name);
-    const QString best = clock(tables_.level[static_cast<size_t>(level)].first().ms);
-    if (place > 0)
-        return solved + QStringLiteral(": number %1 of the best times for %2 (best %3).").arg(place + 1).arg(name, best);
-    return solved + QStringLiteral(". The best time for %1 is %2.").arg(name, best);
+    connect(&play_, &PlayModel::bestTimesChanged, this, &BestTimesDialog::fill);
 }
 
 void BestTimesDialog::ClearClick()
 {
-    if (!seams::messages().ask(QStringLiteral("Clear the best times of every level?")))
-        return;
-    tables_ = {};
-    save();
-    fill();
+    if (seams::messages().ask(QStringLiteral("Clear the best times of every level?")))
+        play_.clearBestTimes();
 }
 
 void BestTimesDialog::showEvent(QShowEvent *event)
 {
-    tables_ = besttimes::load(path());
-    fill();
+    play_.reloadBestTimes();
     QDialog::showEvent(event);
-}
-
-void BestTimesDialog::save()
-{
-    QString error;
-    if (!besttimes::save(path(), tables_, &error))
-        seams::messages().report(QStringLiteral("The best times could not be saved to \"%1\": %2")
-                                     .arg(QDir::toNativeSeparators(path()), error));
 }
 
 void BestTimesDialog::fill()
 {
     for (int lvl = 0; lvl < besttimes::kLevels; ++lvl) {
         auto *table = static_cast<QTableWidget *>(tabs_->widget(lvl));
-        const QList<besttimes::Entry> &list = tables_.level[static_cast<size_t>(lvl)];
+        const QList<besttimes::Entry> &list = play_.bestTimes().level[static_cast<size_t>(lvl)];
         for (int r = 0; r < besttimes::kKept; ++r) {
             const bool has = r < list.size();
-            const QStringList cells = has ? QStringList{clock(list[r].ms), list[r].when.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+            const QStringList cells = has ? QStringList{clockText(list[r].ms / 1000), list[r].when.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                                                         QString::number(list[r].hints)}
                                           : QStringList{QString(), QString(), QString()};
             for (int c = 0; c < 3; ++c)

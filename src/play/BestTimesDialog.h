@@ -1,32 +1,20 @@
 #pragma once
 
-#include "records/BestTimes.h"
-
 #include <QDialog>
 
+class PlayModel;
 class QTabWidget;
 
-// Tools > Best Times: the ten best times of each level, kept in
-// "besttimes.dat" in the program directory. The main window tells it what
-// happens to the game on the board, so it knows whether a finish counts.
+// Tools > Best Times: the ten best times of each level as the play model
+// holds them, with the hints each finish used.
 class BestTimesDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit BestTimesDialog(QWidget *parent = nullptr);
+    explicit BestTimesDialog(PlayModel &play, QWidget *parent = nullptr);
 
-    // A puzzle was put on the board; fromBank when a level command dealt it.
-    void NewRound(bool fromBank);
-    void HintUsed();
-    void SolutionShown();
-    // The game on the board was finished at level after ms: records the
-    // time when it counts and returns what the status bar says.
-    QString GameFinished(int level, int ms);
     // Asks, then empties every table.
     void ClearClick();
 
-    const besttimes::Tables &tables() const { return tables_; }
-    const besttimes::Round &round() const { return round_; }
-    QString path() const;
     QTabWidget *tabs() const { return tabs_; }
 
 protected:
@@ -34,9 +22,7 @@ protected:
 
 private:
     void fill();
-    void save();
 
-    besttimes::Tables tables_;
-    besttimes::Round round_;
+    PlayModel &play_;
     QTabWidget *tabs_;
 };

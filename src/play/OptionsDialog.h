@@ -1,32 +1,24 @@
 #pragma once
 
-#include "play/GameOptions.h"
-
 #include <QDialog>
 
-class QCheckBox;
-class TPICSD33;
+#include <array>
 
-// Tools > Options: one check box per option. A change takes effect at once
-// (changed() tells the main window to redraw) and is written to
-// "options.ini" in the program directory.
+class PlayModel;
+class QCheckBox;
+
+// Tools > Options: one check box per option of the play model, which
+// takes each change at once and keeps it in "options.ini".
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // Reads the file and sets the board's clash display from it.
-    explicit OptionsDialog(TPICSD33 &board, QWidget *parent = nullptr);
+    explicit OptionsDialog(PlayModel &play, QWidget *parent = nullptr);
 
-    const options::GameOptions &current() const { return options_; }
-    QString path() const;
     QCheckBox *box(int row) const { return boxes_[static_cast<size_t>(row)]; }
 
-signals:
-    void changed();
-
 private:
-    void toggled(int row, bool on);
+    void showOptions();
 
-    TPICSD33 &board_;
-    options::GameOptions options_;
+    PlayModel &play_;
     std::array<QCheckBox *, 4> boxes_{};
 };

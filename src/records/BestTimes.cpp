@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <utility>
 
 namespace besttimes {
 
@@ -18,7 +19,7 @@ constexpr qint64 kMaxBytes = 1024 * 1024;
 constexpr int kMaxMs = 100 * 3600 * 1000;
 const QString kDateFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
 
-bool valid(const Entry &e) { return e.ms >= 0 && e.ms <= kMaxMs && e.hints >= 0 && e.hints <= 81 && e.when.isValid(); }
+bool valid(const Entry &e) { return e.ms >= 0 && e.ms <= kMaxMs && e.hints >= 0 && e.hints <= kMaxHints && e.when.isValid(); }
 
 } // namespace
 
@@ -27,8 +28,10 @@ int Tables::add(int lvl, const Entry &entry)
     if (lvl < 0 || lvl >= kLevels || !valid(entry))
         return -1;
     QList<Entry> &list = level[static_cast<size_t>(lvl)];
+    // Help makes a time no match for one made alone.
+    const auto rank = [](const Entry &e) { return std::pair(e.hints > 0, e.ms); };
     const auto at = std::upper_bound(list.begin(), list.end(), entry,
-                                     [](const Entry &a, const Entry &b) { return a.ms < b.ms; });
+                                     [&](const Entry &a, const Entry &b) { return rank(a) < rank(b); });
     const int place = static_cast<int>(at - list.begin());
     if (place >= kKept)
         return -1;

@@ -13,6 +13,7 @@ namespace besttimes {
 inline constexpr const char *kFileName = "besttimes.dat";
 inline constexpr int kLevels = 5; // Very Easy .. Diabolical
 inline constexpr int kKept = 10;
+inline constexpr int kMaxHints = 81; // the most an entry holds
 
 struct Entry {
     int ms = 0;
@@ -24,8 +25,9 @@ struct Entry {
 struct Tables {
     std::array<QList<Entry>, kLevels> level;
 
-    // Puts the entry among the level's best times, after any as fast: its
-    // place 0..9, or -1 when it is not among the ten (or the level or the
+    // Puts the entry among the level's best times: a finish without hints
+    // before every finish with hints, then the faster first, after any as
+    // fast. Its place 0..9, or -1 when it is not among the ten (or the level or the
     // entry is out of range, which changes nothing).
     int add(int level, const Entry &entry);
     bool operator==(const Tables &) const = default;

@@ -2,6 +2,7 @@
 #include "guide/HowToPlay.h"
 #include "puzzle/QJ.h"
 #include "game/StatusLine.h"
+#include "guide/NextStepWindow.h"
 #include "play/BestTimesDialog.h"
 #include "solver/grader/Technique.h"
 #include "support/GameDriver.h"
@@ -39,9 +40,10 @@ private slots:
         finish(g, 65000);
         QVERIFY(g.form->WC_Label->isVisibleTo(g.form));
         QCOMPARE(status(g), QString("Solved in 0:1:5: a new best time for Very Easy!"));
-        QCOMPARE(best(g).tables().level[0].size(), 1);
-        QCOMPARE(best(g).tables().level[0][0].hints, 1);
+        QCOMPARE(g.play->bestTimes().level[0].size(), 1);
+        QCOMPARE(g.play->bestTimes().level[0][0].hints, 1);
         g.form->NewGameClick(0);
+        g.form->ToolButton9Click(); // helped too: ranked by time among the helped
         finish(g, 70000);
         QCOMPARE(status(g), QString("Solved in 0:1:10: number 2 of the best times for Very Easy (best 0:1:5)."));
         // The window shows them; a new run reads them back.
@@ -51,6 +53,19 @@ private slots:
         QCOMPARE(table->item(0, 0)->text(), QString("0:1:5"));
         QCOMPARE(table->item(1, 0)->text(), QString("0:1:10"));
         QCOMPARE(table->item(0, 2)->text(), QString("1"));
+    }
+
+    // Each applied Next Step is help, as a hint is.
+    void appliedStepsCountAsHints()
+    {
+        Game g;
+        g.form->NewGameClick(0);
+        NextStepWindow *ex = g.program->windows().frmExplain;
+        ex->ExplainClick();
+        ex->ApplyClick();
+        ex->ApplyClick();
+        finish(g, 5000);
+        QCOMPARE(g.play->bestTimes().level[0][0].hints, 2);
     }
 
     void gamesThatDoNotCount()
@@ -71,7 +86,7 @@ private slots:
         g.form->Con1Click(); // continued
         finish(g, 3000);
         QVERIFY(g.form->WC_Label->isVisibleTo(g.form));
-        for (const auto &level : best(g).tables().level)
+        for (const auto &level : g.play->bestTimes().level)
             QVERIFY(level.isEmpty());
     }
 
@@ -81,10 +96,10 @@ private slots:
         g.form->NewGameClick(4);
         finish(g, 5000);
         best(g).ClearClick(); // answered No
-        QCOMPARE(best(g).tables().level[4].size(), 1);
+        QCOMPARE(g.play->bestTimes().level[4].size(), 1);
         g.messages.answers << true;
         best(g).ClearClick();
-        QVERIFY(best(g).tables().level[4].isEmpty());
+        QVERIFY(g.play->bestTimes().level[4].isEmpty());
         QCOMPARE(g.messages.asked, (QStringList{"Clear the best times of every level?", "Clear the best times of every level?"}));
         QFile f(g.dir.filePath("besttimes.dat"));
         QVERIFY(f.open(QIODevice::ReadOnly));

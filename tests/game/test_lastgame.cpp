@@ -56,7 +56,7 @@ private slots:
     {
         Game g;
         g.deal();
-        g.form->sd991->nd = 2;
+        g.play->setLevel(2);
         for (int c : {2, 3, 4}) {
             g.form->disnote[g.solutionAt(1, c).toInt()]->click();
             g.form->CellMouseDown(g.cell(1, c), Qt::LeftButton);
@@ -97,6 +97,28 @@ private slots:
         QVERIFY(g.form->TimeLabel1->timerenabled());
         QCOMPARE(g.form->TimeLabel1->MS(), 0);
         QCOMPARE(g.form->QJ1->GetSolution(), QString(fixture::kSolution));
+    }
+
+    // Each move is recorded as it is made, with no tick between: the
+    // winning one too, so the solved game continues solved.
+    void everyMoveRecordedTheWinningOneToo()
+    {
+        Game g;
+        g.deal();
+        const QString s = QString::fromLatin1(fixture::kSolution);
+        for (int i = 0; i < 81; ++i)
+            if (g.form->sd991->cellAt(i)->state == stCandidates) {
+                g.form->PlaceDigit(g.form->sd991->cellAt(i), s.mid(i, 1));
+                QCoreApplication::processEvents();
+            }
+        QVERIFY(!g.form->WC_Label->isHidden());
+        const QString solved = BoardToStepLine(g.form->sd991->grid());
+        QCOMPARE(g.steps->memostep.last(), solved);
+        const int open = static_cast<int>(QString::fromLatin1(fixture::kGivens).count('0'));
+        QCOMPARE(g.steps->memostep.size(), 1 + open);
+        g.reopen();
+        g.form->Con1Click();
+        QCOMPARE(BoardToStepLine(g.form->sd991->grid()), solved);
     }
 
     void recordsByHand()

@@ -349,16 +349,16 @@ private slots:
         QCOMPARE(cell(1, 2)->value, QString("2"));
         QCOMPARE(cell(1, 2)->state, int(stBigNumber));
 
-        // The completing move stops the clock: the solved board is no step.
+        // The completing move stops the clock, recorded as the last step.
         form->disnote[3]->click();
         form->TimeLabel1->setTimerenabled(true);
         click(cell(1, 3), Qt::LeftButton);
         QVERIFY(!form->WC_Label->isHidden());
         QVERIFY(!form->TimeLabel1->timerenabled());
-        QCOMPARE(history->memostep.size(), 3);
+        QCOMPARE(history->memostep.size(), 4);
         // The buttons still show the recorded steps on the disabled board.
         QTest::mouseClick(form->tbback, Qt::LeftButton);
-        QCOMPARE(cell(1, 2)->state, int(stCandidates));
+        QCOMPARE(cell(1, 3)->state, int(stCandidates));
         QVERIFY(!form->sd991->isEnabled());
     }
 

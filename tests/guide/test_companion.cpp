@@ -17,7 +17,7 @@ private slots:
         for (int i = 0; i < 81; i += 4)
             givens[i] = '0';
         host.setPuzzle(givens, QString::fromLatin1(fixture::kSolution));
-        NextStepWindow ex(host);
+        NextStepWindow ex(host, host.play);
         QCOMPARE(host.forwarding, QList<QWidget *>{&ex});
         ex.ExplainClick();
         const grader::CellDigit first = *nextstep::placement(ex.explanation());
@@ -33,6 +33,7 @@ private slots:
         const grader::CellDigit next = *nextstep::placement(ex.explanation());
         ex.ApplyButton->click();
         QCOMPARE(host.placed, (QList<QPair<int, QString>>{{next.cell, QString::number(next.digit)}}));
+        QCOMPARE(host.play.round().hints, 1); // help, as a hint is
     }
 };
 

@@ -25,7 +25,7 @@ private slots:
         FakeGameHost host;
         const engine::Grid g = engine::parse(kPosition, 81);
         host.setPuzzle(QString::fromLatin1(kPosition), engine::toString(*engine::uniqueSolution(g)));
-        NextStepWindow ex(host);
+        NextStepWindow ex(host, host.play);
         ex.ExplainClick();
         QVERIFY(QTest::qWaitForWindowActive(&ex));
         const grader::Explanation &e = ex.explanation();
@@ -85,7 +85,7 @@ private slots:
         for (int i = 0; i < 81; ++i)
             values << host.board->cellAt(i)->value;
 
-        NextStepWindow ex(host);
+        NextStepWindow ex(host, host.play);
         ex.memo1->setFixedHeight(40); // room for about one step
         ex.ExplainClick();
         QVERIFY(QTest::qWaitForWindowExposed(&ex));

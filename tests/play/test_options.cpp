@@ -1,5 +1,7 @@
 // Options: each one's default is the specified behaviour; turned on it
 // takes effect at once and is kept across restarts in its own file.
+#include "board/BoardAccessible.h"
+#include "game/StatusLine.h"
 #include "play/GameOptions.h"
 #include "play/OptionsDialog.h"
 #include "support/GameDriver.h"
@@ -84,6 +86,40 @@ private slots:
         QCOMPARE(g.cell(1, 2)->fontColor(), g.form->sd991->FONTColor2);
         set(g, 1, true);
         QCOMPARE(g.cell(1, 2)->fontColor(), 174);
+    }
+
+    // A screen reader hears the play model, never the paint: big numbers
+    // drawn in the wrong-digit colour are not called wrong.
+    void wrongDigitsSaidFromTheModel()
+    {
+        Game g;
+        g.form->sd991->FONTColor2 = clr::WrongDigit;
+        g.deal();
+        const QString wrong = g.solutionAt(1, 2) == "1" ? "2" : "1";
+        g.form->PlaceDigit(g.cell(1, 2), wrong);
+        g.form->PlaceDigit(g.cell(9, 1), g.solutionAt(9, 1));
+        QCOMPARE(g.cell(9, 1)->fontColor(), g.cell(1, 2)->fontColor());
+        const QString notPart = QStringLiteral("not part of the solution");
+        QVERIFY(boardaccessible::cellName(*g.cell(1, 2)).endsWith(notPart));
+        QVERIFY(!boardaccessible::cellName(*g.cell(9, 1)).contains(notPart));
+        set(g, 1, false);
+        QVERIFY(!boardaccessible::cellName(*g.cell(1, 2)).contains(notPart));
+    }
+
+    // The first pair shows; the status bar counts every clash, each pair
+    // of cells once.
+    void statusCountsTheClashes()
+    {
+        Game g;
+        g.deal();
+        g.form->PlaceDigit(g.cell(1, 2), "8"); // the given 8 at 1,1: its row and box, one clash
+        QCoreApplication::processEvents();
+        QVERIFY(!g.form->sb1->panelText().contains("clashes"));
+        g.form->PlaceDigit(g.cell(9, 1), "4"); // the given 4 at 9,7
+        QTRY_COMPARE(g.form->sb1->panelText(), QString("2 clashes on the board"));
+        QCOMPARE(flagged(g).size(), 2);
+        g.form->CellMouseDown(g.cell(9, 1), Qt::RightButton);
+        QTRY_COMPARE(g.form->sb1->panelText(), QString());
     }
 
     void askBeforeReplacingAGameInProgress()

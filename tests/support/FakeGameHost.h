@@ -5,14 +5,18 @@
 #include "board/BoardLogic.h"
 #include "board/GameHost.h"
 #include "board/PICSD33.h"
+#include "play/PlayModel.h"
 
 #include <QList>
 #include <QPair>
+#include <QTemporaryDir>
 #include <QWidget>
 
 class FakeGameHost : public GameHost {
 public:
     QWidget window;
+    QTemporaryDir dir;
+    PlayModel play{dir.path()};
     TPICSD33 *board = new TPICSD33(&window);
     QString solution;
     bool onBoard = false;

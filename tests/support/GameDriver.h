@@ -6,6 +6,7 @@
 #include "exchange/ImportReader.h"
 #include "app/Program.h"
 #include "game/main.h"
+#include "play/PlayModel.h"
 #include "records/Ufrmstep.h"
 #include "support/FakeSeams.h"
 #include "support/Puzzles.h"
@@ -24,6 +25,7 @@ struct Game {
     std::unique_ptr<Program> program;
     TForm1 *form = nullptr;
     Tfrmstep *steps = nullptr;
+    PlayModel *play = nullptr;
 
     explicit Game(bool opened = true)
     {
@@ -38,6 +40,7 @@ struct Game {
         program = std::make_unique<Program>();
         form = &program->mainWindow();
         steps = program->windows().frmstep;
+        play = &program->play();
     }
 
     // Closing the window runs its close handler, as the program's end does.
@@ -48,6 +51,7 @@ struct Game {
         program.reset();
         form = nullptr;
         steps = nullptr;
+        play = nullptr;
     }
 
     void reopen()
