@@ -7,6 +7,7 @@
 #include "board/PICSD33.h"
 #include "periphery/Placement.h"
 #include "periphery/Seams.h"
+#include "play/KeyTable.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -96,6 +97,12 @@ NextStepWindow::NextStepWindow(GameHost &host)
     NextButton = new QPushButton(QStringLiteral("&Next >"), this);
     NextButton->setObjectName(QStringLiteral("NextButton"));
     NextButton->setAutoDefault(false);
+    // The captions underline the keys; the key table says which they are.
+    for (auto [button, action] : {std::pair{BackButton, keytable::Action::WalkBack},
+                                  std::pair{NextButton, keytable::Action::WalkNext}}) {
+        const keytable::Binding b = keytable::bindingOf(action);
+        button->setShortcut(QKeySequence(QKeyCombination(b.modifiers, Qt::Key(b.key))));
+    }
     connect(BackButton, &QPushButton::clicked, this, &NextStepWindow::BackClick);
     connect(NextButton, &QPushButton::clicked, this, &NextStepWindow::NextClick);
 
