@@ -96,10 +96,15 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
     case Action::Focus:
         // Tab from the menu, from no control or after a deal: the board is
         // the first stop.
-        if (!boardHasKeys() || QApplication::focusWidget() == sd991 || !sd991->isEnabled())
+        if (!sd991->isEnabled() || !boardHasKeys() || (sd991->hasFocus() && !keysToBoard_))
             return false;
         keysToBoard_ = false;
-        sd991->setFocus(Qt::TabFocusReason);
+        if (sd991->hasFocus()) {
+            BoardCursor *cursor = sd991->cursor();
+            cursor->showAt(cursor->active() ? cursor->cell() : cursor->start());
+        } else {
+            sd991->setFocus(Qt::TabFocusReason);
+        }
         return true;
     default:
         // Explain, Back, Next and Escape are the shortcuts of their items.
