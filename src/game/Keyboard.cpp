@@ -72,7 +72,10 @@ bool TForm1::boardHasKeys() const
     // The focus on the board, on no control, on the menu bar that opened
     // the menu of a deal, or anywhere while the keys go to the board after
     // a deal: a focused button keeps Space and Enter, a radio its arrows.
+    // A menu bar still walking its menus keeps its arrows.
     const QWidget *focus = QApplication::focusWidget();
+    if (QApplication::activePopupWidget() || (focus == menuBar() && menuBar()->activeAction()))
+        return false;
     return !focus || focus == sd991 || focus == this || focus == menuBar() || keysToBoard_;
 }
 
