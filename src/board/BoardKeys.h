@@ -1,32 +1,10 @@
 #pragma once
 
-#include <Qt>
-
-// What a key does on the board, the same on every platform: the keyboard
-// cursor's moves and the keys that stand in for the mouse at the cursor.
-// Window-free, so the table is tested without widgets.
+// The keyboard cursor's moves on the board (the keys that make them are in
+// the key table of the play room). Window-free.
 namespace boardkeys {
 
-enum class Action {
-    None,      // not a board key
-    Move,      // the cursor moves (see Move)
-    Primary,   // what the left button does at the cursor
-    Secondary, // what the right button does at the cursor
-    Menu,      // the cell's candidate menu, where the right button opens it
-    Undo,      // the history's back button
-    Redo,      // the history's forward button
-};
-
 enum class Move { Left, Right, Up, Down, RowFirst, RowLast, ColumnFirst, ColumnLast };
-
-struct Command {
-    Action action = Action::None;
-    Move move = Move::Left; // only for Action::Move
-    bool operator==(const Command &) const = default;
-};
-
-// The command of a key with its modifiers; Action::None for every other key.
-Command commandFor(int key, Qt::KeyboardModifiers modifiers);
 
 struct Cell {
     int row = 1; // 1..9

@@ -22,7 +22,11 @@ void TForm1::ShowStep()
     }
 }
 
-void TForm1::ResetSteps() { w_.frmstep->ResetSteps(); }
+void TForm1::ResetSteps()
+{
+    w_.frmstep->ResetSteps();
+    keysToBoard();
+}
 
 void TForm1::RecordStep() { w_.frmstep->RecordStep(); }
 
@@ -41,6 +45,15 @@ void TForm1::stepButton(void (Tfrmstep::*step)())
     // The buttons are disabled then; a call from elsewhere finds no step.
     if (history->memostep.isEmpty())
         return;
+    // A move the clock has not sampled yet is recorded first, as the next
+    // tick would: stepping back undoes that move, and it can come back.
+    if (gameRunning())
+        RecordStep();
+    if ((step == &Tfrmstep::StepBack && history->AtFirstStep())
+        || (step == &Tfrmstep::StepNext && history->AtLastStep())) {
+        UpdateStepButtons();
+        return;
+    }
     UpdateLock lock(sd991);
     (history->*step)();
     UpdateStepButtons();

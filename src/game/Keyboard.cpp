@@ -1,9 +1,11 @@
-// Play without the mouse: the keys that stand in for a click at the
-// board's cursor, undo and redo, and the focus order of the main window.
+// Play without the mouse: every key dispatched from the key table, the
+// keys at the board's cursor turned into the intent a click there has,
+// and the focus order of the main window.
 #include "board/BoardCursor.h"
-#include "board/BoardKeys.h"
 #include "game/DigitPad.h"
 #include "game/FocusRing.h"
+#include "play/Intent.h"
+#include "play/KeyTable.h"
 #include "puzzle/Levels.h"
 #include "game/main.h"
 
@@ -11,6 +13,7 @@
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -46,80 +49,116 @@ void TForm1::buildKeyboard()
 
 bool TForm1::keepFocusOffControls(QObject *watched, QEvent *event)
 {
+    auto *w = qobject_cast<QWidget *>(watched);
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+    // The player moved the focus: the keys follow it from now on.
+    if (w && w->window() == this && w != menuBar()
+        && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::MouseFocusReason
+            || reason == Qt::ShortcutFocusReason))
+        keysToBoard_ = false;
     // Activating the window hands the focus to its first control: until
     // the player tabs, keys stay with the window, as they did before.
-    auto *w = qobject_cast<QWidget *>(watched);
-    if (static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason || !w || w == sd991
-        || w->window() != this || testAttribute(Qt::WA_KeyboardFocusChange))
+    if (reason != Qt::ActiveWindowFocusReason || !w || w == sd991 || w->window() != this
+        || testAttribute(Qt::WA_KeyboardFocusChange))
         return false;
     w->clearFocus();
     return true;
 }
 
-bool TForm1::BoardKeyDown(int key, Qt::KeyboardModifiers shift)
+void TForm1::keysToBoard() { keysToBoard_ = true; }
+
+bool TForm1::boardHasKeys() const
 {
-    using boardkeys::Action;
-    const boardkeys::Command command = boardkeys::commandFor(key, shift);
-    switch (command.action) {
-    case Action::None:
+    // The focus on the board, on no control, on the menu bar that opened
+    // the menu of a deal, or anywhere while the keys go to the board after
+    // a deal: a focused button keeps Space and Enter, a radio its arrows.
+    // A menu bar still walking its menus keeps its arrows.
+    const QWidget *focus = QApplication::focusWidget();
+    if (QApplication::activePopupWidget() || (focus == menuBar() && menuBar()->activeAction()))
         return false;
-    case Action::Undo:
-    case Action::Redo: {
-        QToolButton *button = command.action == Action::Undo ? tbback : tbnext;
-        if (!button->isEnabled())
-            return false;
-        button->click();
+    return !focus || focus == sd991 || focus == this || focus == menuBar() || keysToBoard_;
+}
+
+bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
+{
+    using keytable::Action;
+    // While paused any key goes on.
+    if (PauseKey(key))
+        return true;
+    const keytable::Command command = keytable::commandFor(key, shift);
+    switch (command.action) {
+    case Action::Mode: {
+        QRadioButton *const modes[] = {rb_none, rb_all, rb_one};
+        modes[command.arg]->setChecked(true);
         return true;
     }
+    case Action::SelectDigit:
+        digitPad->setDown(command.arg);
+        disnote1Click();
+        return true;
+    case Action::Focus:
+        // Tab from the menu, from no control or after a deal: the board is
+        // the first stop.
+        if (!sd991->isEnabled() || !boardHasKeys() || (sd991->hasFocus() && !keysToBoard_))
+            return false;
+        keysToBoard_ = false;
+        if (sd991->hasFocus()) {
+            BoardCursor *cursor = sd991->cursor();
+            cursor->showAt(cursor->active() ? cursor->cell() : cursor->start());
+        } else {
+            sd991->setFocus(Qt::TabFocusReason);
+        }
+        return true;
     default:
-        break;
+        // Explain, Back, Next and Escape are the shortcuts of their items.
+        return BoardKeyDown(key, shift);
     }
-    // The board's keys while the focus is on the board or on no control;
-    // a focused button keeps Space and Enter.
-    const QWidget *focus = QApplication::focusWidget();
-    if ((focus && focus != sd991 && focus != this) || !sd991->isEnabled())
+}
+
+intent::At TForm1::pressedAt(const TPicNode *cell) const
+{
+    intent::At at;
+    at.mode = rb_all->isChecked() ? intent::Mode::All
+              : rb_one->isChecked() ? intent::Mode::OnlyOne
+                                    : intent::Mode::None;
+    at.selected = SelectedDigit();
+    if (cell) {
+        at.state = cell->state;
+        at.value = cell->value;
+        at.menu = cell->PopupMenu() != nullptr;
+    }
+    return at;
+}
+
+bool TForm1::BoardKeyDown(int key, Qt::KeyboardModifiers shift)
+{
+    using keytable::Action;
+    const keytable::Command command = keytable::commandFor(key, shift);
+    switch (command.action) {
+    case Action::Undo:
+    case Action::Redo:
+        return apply(intent::key(command.action, pressedAt(nullptr)), nullptr);
+    case Action::Move:
+    case Action::Primary:
+    case Action::Secondary:
+    case Action::Menu:
+        break;
+    default:
+        return false;
+    }
+    if (!boardHasKeys() || !sd991->isEnabled())
         return false;
     BoardCursor *cursor = sd991->cursor();
     if (command.action == Action::Move) {
+        keysToBoard_ = false;
         if (!sd991->hasFocus())
             sd991->setFocus(Qt::OtherFocusReason);
-        cursor->moveBy(command.move);
+        cursor->moveBy(static_cast<boardkeys::Move>(command.arg));
         return true;
     }
     if (!cursor->active())
         return false;
     TPicNode *cell = cursor->cellWidget();
-    // In All and Only one a click lands on the selected digit's mark when
-    // the cell shows it, else on the cell.
-    const int d = SelectedDigit();
-    Tmousepanel *mark = d > 0 && !rb_none->isChecked() ? cell->marks[static_cast<size_t>(d)] : nullptr;
-    if (mark && mark->isHidden())
-        mark = nullptr;
-    switch (command.action) {
-    case Action::Primary:
-        if (mark)
-            MarkMouseDown(mark, Qt::LeftButton);
-        else
-            CellMouseDown(cell, Qt::LeftButton);
-        break;
-    case Action::Secondary:
-        if (mark)
-            MarkMouseDown(mark, Qt::RightButton);
-        else if (rb_none->isChecked())
-            CellMouseDown(cell, Qt::RightButton);
-        break;
-    case Action::Menu:
-        // The right button on the cell's free area: its mouse-down, then
-        // the menu, when the cell carries one.
-        if (cell->PopupMenu()) {
-            CellMouseDown(cell, Qt::RightButton);
-            ppPopup(cell);
-            if (!pp->isEmpty())
-                pp->exec(cell->mapToGlobal(QPoint(cell->width() / 2, cell->height() / 2)));
-        }
-        break;
-    default:
-        break;
-    }
+    apply(intent::key(command.action, pressedAt(cell)), cell);
     return true;
 }

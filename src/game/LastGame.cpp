@@ -91,6 +91,7 @@ void TForm1::LoadLastGame()
     if (level >= 0 && level <= 5)
         ndtxt->setText(levels::caption(level));
     tblastClick();
+    keysToBoard();
     TimeLabel1->setTimerenabled(true);
     TimeLabel1->setMS(0);
 }

@@ -1,12 +1,15 @@
 // Pause: the clock and the history's sampling stop and the board is hidden;
 // any key or a click on the cover goes on.
+#include "board/BoardCursor.h"
 #include "game/PauseCover.h"
 #include "guide/NextStepWindow.h"
 #include "play/PlayModel.h"
 #include "game/Windows.h"
 #include "game/main.h"
 #include "periphery/Seams.h"
+#include "play/KeyTable.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QToolButton>
 
@@ -36,6 +39,12 @@ void TForm1::PauseClick()
         return;
     recordMove();
     TimeLabel1->setTimerenabled(false);
+    // Disabling the board takes its cursor and moves its focus on; going
+    // on gives both back.
+    focusBeforePause_ = QApplication::focusWidget();
+    cursorBeforePause_.reset();
+    if (sd991->cursor()->active())
+        cursorBeforePause_ = sd991->cursor()->cell();
     sd991->setEnabled(false);
     // Nothing may change the hidden board meanwhile.
     for (QToolButton *b : {ToolButton9, tbresign, tbsolve, tbfirst, tbback, tbnext, tblast})
@@ -50,6 +59,12 @@ void TForm1::ResumeClick()
         return;
     endPause();
     sd991->setEnabled(true);
+    if (focusBeforePause_)
+        focusBeforePause_->setFocus(Qt::OtherFocusReason);
+    else if (QWidget *focus = QApplication::focusWidget(); focus && focus->window() == this)
+        focus->clearFocus();
+    if (cursorBeforePause_)
+        sd991->cursor()->showAt(*cursorBeforePause_);
     TimeLabel1->setTimerenabled(true);
 }
 
@@ -70,7 +85,7 @@ bool TForm1::PauseKey(int key)
         ResumeClick();
         return true;
     }
-    if ((key == Qt::Key_P || key == Qt::Key_Pause) && gameRunning()) {
+    if (keytable::commandFor(key, {}).action == keytable::Action::Pause && gameRunning()) {
         PauseClick();
         return true;
     }

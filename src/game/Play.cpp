@@ -1,5 +1,6 @@
-// Play: the candidate modes, the digit pad, the mouse on cells and marks,
-// and the popup menu of candidates.
+// Play: the candidate modes, the digit pad, the one routine that applies
+// what a click or a key means on the board, and the popup menu of
+// candidates.
 #include "board/BoardLogic.h"
 #include "board/DigitStrings.h"
 #include "game/DigitPad.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QRadioButton>
+#include <QToolButton>
 
 bool TForm1::AutoUpdateOn() const { return cbautoupdate->isChecked(); }
 
@@ -92,18 +94,98 @@ void TForm1::disnote1Click()
     RefreshColors();
 }
 
+namespace {
+intent::Button buttonOf(Qt::MouseButton button)
+{
+    return button == Qt::LeftButton    ? intent::Button::Left
+           : button == Qt::RightButton ? intent::Button::Right
+                                       : intent::Button::Other;
+}
+} // namespace
+
 void TForm1::CellMouseDown(QObject *sender, Qt::MouseButton button)
 {
-    auto *cell = qobject_cast<TPicNode *>(sender);
-    if (!cell)
+    if (auto *cell = qobject_cast<TPicNode *>(sender))
+        apply(intent::cellClick(buttonOf(button), pressedAt(cell)), cell);
+}
+
+void TForm1::MarkMouseDown(QObject *sender, Qt::MouseButton button)
+{
+    auto *mark = qobject_cast<Tmousepanel *>(sender);
+    TPicNode *cell = TPicNode::cellOf(mark);
+    if (!mark || !cell || cell == mark)
         return;
+    apply(intent::markClick(buttonOf(button), mark->caption().toInt()), cell);
+}
+
+bool TForm1::apply(const intent::Intent &in, TPicNode *cell)
+{
+    using intent::Kind;
+    switch (in.kind) {
+    case Kind::None:
+        return false;
+    case Kind::Undo:
+    case Kind::Redo: {
+        // A move the clock has not sampled yet is recorded first, so the
+        // step back undoes that move and the step forward can bring it back.
+        if (gameRunning())
+            RecordStep();
+        UpdateStepButtons();
+        QToolButton *button = in.kind == Kind::Undo ? tbback : tbnext;
+        if (!button->isEnabled())
+            return false;
+        button->click();
+        return true;
+    }
+    case Kind::PlaceMark:
+        PlaceDigit(cell, QString::number(in.digit));
+        ppTag = -1;
+        return true;
+    case Kind::StrikeMark: {
+        {
+            UpdateLock lock(sd991);
+            cell->value = DeleteDigits(cell->value, QString::number(in.digit));
+            if (cell->value.size() == 1) {
+                cell->state = stBigNumber;
+                if (AutoUpdateOn())
+                    sd991->RemoveFromPeers(cell->row, cell->col);
+            } else {
+                cell->state = stCandidates;
+            }
+            moveMade();
+        }
+        ppTag = -1;
+        return true;
+    }
+    case Kind::Menu:
+        // The right button on the cell's free area: its press, then the menu.
+        apply({Kind::Touch}, cell);
+        ppPopup(cell);
+        if (!pp->isEmpty())
+            pp->exec(cell->mapToGlobal(QPoint(cell->width() / 2, cell->height() / 2)));
+        return true;
+    case Kind::Touch:
+        if (in.onMark) {
+            {
+                UpdateLock lock(sd991);
+                moveMade();
+            }
+            ppTag = -1;
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    // A press on the cell itself: write, empty, take back, or nothing but
+    // the refresh.
     bool solved = false;
     if (rb_none->isChecked()) {
         UpdateLock lock(sd991);
-        if (button == Qt::LeftButton && cell->state != stFixed && SelectedDigit() > 0) {
-            cell->value = QString::number(SelectedDigit());
+        if (in.kind == Kind::Write) {
+            cell->value = QString::number(in.digit);
             cell->state = stBigNumber;
-        } else if (button == Qt::RightButton && cell->state != stFixed) {
+        } else if (in.kind == Kind::Empty) {
             cell->state = stCandidates;
             cell->value.clear();
         }
@@ -116,7 +198,7 @@ void TForm1::CellMouseDown(QObject *sender, Qt::MouseButton button)
     } else {
         UpdateLock lock(sd991);
         ppTag = 0;
-        if (button == Qt::LeftButton && cell->state == stBigNumber) {
+        if (in.kind == Kind::TakeBack) {
             const QString old = cell->value;
             cell->value = sd991->CandidatesOf(cell->row, cell->col);
             cell->state = stCandidates;
@@ -131,32 +213,7 @@ void TForm1::CellMouseDown(QObject *sender, Qt::MouseButton button)
     if (solved)
         Finish();
     MarkWrongDigits();
-}
-
-void TForm1::MarkMouseDown(QObject *sender, Qt::MouseButton button)
-{
-    auto *mark = qobject_cast<Tmousepanel *>(sender);
-    TPicNode *cell = TPicNode::cellOf(mark);
-    if (!mark || !cell || cell == mark)
-        return;
-    const QString m = mark->caption();
-    if (button == Qt::LeftButton) {
-        PlaceDigit(cell, m);
-    } else {
-        UpdateLock lock(sd991);
-        if (button == Qt::RightButton) {
-            cell->value = DeleteDigits(cell->value, m);
-            if (cell->value.size() == 1) {
-                cell->state = stBigNumber;
-                if (AutoUpdateOn())
-                    sd991->RemoveFromPeers(cell->row, cell->col);
-            } else {
-                cell->state = stCandidates;
-            }
-        }
-        moveMade();
-    }
-    ppTag = -1;
+    return true;
 }
 
 void TForm1::PlaceDigit(TPicNode *cell, const QString &digit)

@@ -19,6 +19,7 @@
 #include "periphery/UAbout.h"
 #include "periphery/Ufrmcheck.h"
 #include "periphery/Seams.h"
+#include "play/KeyTable.h"
 
 #include <QAction>
 #include <QApplication>
@@ -218,7 +219,8 @@ void TForm1::buildMenus()
         }
     }
     AutoCheckNewVersion1->setCheckable(true);
-    ExplainNextStep1->setShortcut(QKeySequence(Qt::Key_F4));
+    const keytable::Binding explain = keytable::bindingOf(keytable::Action::Explain);
+    ExplainNextStep1->setShortcut(QKeySequence(QKeyCombination(explain.modifiers, Qt::Key(explain.key))));
 }
 
 void TForm1::buildButtons(QWidget *bar, std::initializer_list<ButtonSpec> buttons)
@@ -496,33 +498,6 @@ void TForm1::closeEvent(QCloseEvent *event)
         seams::guard([this] { FormClose(); });
     }
     event->accept();
-}
-
-bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
-{
-    if (PauseKey(key))
-        return true;
-    switch (key) {
-    case Qt::Key_F1:
-        rb_none->setChecked(true);
-        return true;
-    case Qt::Key_F2:
-        rb_all->setChecked(true);
-        return true;
-    case Qt::Key_F3:
-        rb_one->setChecked(true);
-        return true;
-    default:
-        break;
-    }
-    // Only the digits of the main row: the keypad's send the same key
-    // codes with the keypad modifier.
-    if (key >= Qt::Key_1 && key <= Qt::Key_9 && !(shift & Qt::KeypadModifier)) {
-        digitPad->setDown(key - Qt::Key_0);
-        disnote1Click();
-        return true;
-    }
-    return BoardKeyDown(key, shift);
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)

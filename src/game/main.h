@@ -4,6 +4,7 @@
 #include "board/TimeLabel.h"
 #include "board/GameHost.h"
 #include "periphery/MakerSite.h"
+#include "play/Intent.h"
 
 #include <QMainWindow>
 #include <QList>
@@ -103,6 +104,12 @@ public:
     void disnote1Click();
     void CellMouseDown(QObject *sender, Qt::MouseButton button);
     void MarkMouseDown(QObject *sender, Qt::MouseButton button);
+    // What a click or a key means on the board, applied in the order of
+    // refreshes of the handler that press stands for; cell is the pressed
+    // one (none for undo and redo). False when nothing happened.
+    bool apply(const intent::Intent &in, TPicNode *cell);
+    // The board at cell (or only the mode and digit) as the intents read it.
+    intent::At pressedAt(const TPicNode *cell) const;
     void CellMouseEnter(QObject *sender);
     void CellMouseLeave(QObject *sender);
     void TimeLabel1Timer();
@@ -216,6 +223,10 @@ private:
     void buildToolBar2(QWidget *client);
     void buildKeyboard();
     bool keepFocusOffControls(QObject *watched, QEvent *event);
+    // After a deal the next cursor key and Tab go to the board, whatever
+    // has the focus, until the player moves the focus.
+    void keysToBoard();
+    bool boardHasKeys() const;
     void buildButtons(QWidget *bar, std::initializer_list<ButtonSpec> buttons);
     void setHelp(QWidget *w, const QString &text);
     void clearsHelp(QWidget *w);
@@ -257,8 +268,12 @@ private:
     // Whether closing may replace "lastgame.dat": only once this run has
     // put a game on the board, so opening and closing keeps the last game.
     bool gamePutThisRun_ = false;
+    bool keysToBoard_ = false;
     QPointer<Tmousepanel> bordered_;
     PauseCover *pauseCover_ = nullptr;
+    // Where the focus and the board's cursor were when the pause began.
+    QPointer<QWidget> focusBeforePause_;
+    std::optional<boardkeys::Cell> cursorBeforePause_;
     TPicNode *popupCell_ = nullptr;
     QList<QPointer<QWidget>> keyWindows_;
     std::optional<GivensVerdict> verdict_;

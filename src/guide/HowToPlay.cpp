@@ -1,5 +1,6 @@
 #include "guide/HowToPlay.h"
 
+#include "play/KeyTable.h"
 #include "puzzle/Levels.h"
 #include "solver/grader/Grader.h"
 #include "solver/grader/Technique.h"
@@ -41,12 +42,11 @@ const char *const kControls = R"(
 <tr><td>Left click on a placed digit (All, Only one)</td><td>takes it back to marks</td></tr>
 <tr><td>Right click beside the marks (All, Only one)</td><td>a menu to add, remove or regenerate candidates</td></tr>
 <tr><td>Click on the clock</td><td>pauses, or goes on</td></tr>
-<tr><td>1 .. 9 (main row)</td><td>selects that digit on the pad</td></tr>
-<tr><td>F1, F2, F3</td><td>candidate mode None, All, Only one</td></tr>
-<tr><td>F4</td><td>Explain Next Step</td></tr>
-<tr><td>P or Pause</td><td>pauses the game; any key or a click on the board goes on</td></tr>
-<tr><td>Escape (Next Step window)</td><td>closes the window and its frames</td></tr>
-</table>
+<tr><td>Click on the paused board</td><td>goes on</td></tr>
+)";
+
+// After the key rows.
+const char *const kMore = R"(</table>
 <p>The tool bar's bulb gives a hint, the tick shows the solution, the
 circular arrow restarts, and the four arrows step through the history of
 the board.</p>
@@ -97,7 +97,12 @@ QString html()
         levelsPart += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(QString::fromLatin1(levels::kNames[level]), needs);
     }
     levelsPart += QStringLiteral("</table><p>docs/difficulty.md describes each technique.</p>");
-    return QStringLiteral("<h1>How to Play</h1>") + QString::fromLatin1(kRules) + QString::fromLatin1(kControls) + levelsPart;
+    QString keys;
+    for (const keytable::Row &row : keytable::rows())
+        keys += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n")
+                    .arg(QString::fromLatin1(row.keys).toHtmlEscaped(), QString::fromLatin1(row.words).toHtmlEscaped());
+    return QStringLiteral("<h1>How to Play</h1>") + QString::fromLatin1(kRules) + QString::fromLatin1(kControls) + keys
+           + QString::fromLatin1(kMore) + levelsPart;
 }
 
 } // namespace howtoplay

@@ -8,6 +8,7 @@
 #include "periphery/Placement.h"
 #include "play/PlayModel.h"
 #include "periphery/Seams.h"
+#include "play/KeyTable.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -97,6 +98,12 @@ NextStepWindow::NextStepWindow(GameHost &host, PlayModel &play)
     NextButton = new QPushButton(QStringLiteral("&Next >"), this);
     NextButton->setObjectName(QStringLiteral("NextButton"));
     NextButton->setAutoDefault(false);
+    // The captions underline the keys; the key table says which they are.
+    for (auto [button, action] : {std::pair{BackButton, keytable::Action::WalkBack},
+                                  std::pair{NextButton, keytable::Action::WalkNext}}) {
+        const keytable::Binding b = keytable::bindingOf(action);
+        button->setShortcut(QKeySequence(QKeyCombination(b.modifiers, Qt::Key(b.key))));
+    }
     connect(BackButton, &QPushButton::clicked, this, &NextStepWindow::BackClick);
     connect(NextButton, &QPushButton::clicked, this, &NextStepWindow::NextClick);
 

@@ -1,60 +1,17 @@
-// The board's key table, the cursor's moves and the words spoken for a
-// cell, without widgets.
+// The cursor's moves and the words spoken for a cell, without widgets.
 #include "board/BoardKeys.h"
 #include "board/CellData.h"
 #include "board/CellSpeech.h"
 
 #include <QTest>
 
-using boardkeys::Action;
-using boardkeys::Command;
 using boardkeys::Move;
 
-Q_DECLARE_METATYPE(boardkeys::Command)
 Q_DECLARE_METATYPE(boardkeys::Move)
 
 class TestBoardKeys : public QObject {
     Q_OBJECT
 private slots:
-    void commands_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("mods");
-        QTest::addColumn<Command>("command");
-        const Qt::KeyboardModifiers none, ctrl(Qt::ControlModifier), shift(Qt::ShiftModifier),
-            keypad(Qt::KeypadModifier);
-        QTest::newRow("left") << int(Qt::Key_Left) << none << Command{Action::Move, Move::Left};
-        QTest::newRow("keypad up") << int(Qt::Key_Up) << keypad << Command{Action::Move, Move::Up};
-        QTest::newRow("home") << int(Qt::Key_Home) << none << Command{Action::Move, Move::RowFirst};
-        QTest::newRow("end") << int(Qt::Key_End) << none << Command{Action::Move, Move::RowLast};
-        QTest::newRow("page up") << int(Qt::Key_PageUp) << none << Command{Action::Move, Move::ColumnFirst};
-        QTest::newRow("page down") << int(Qt::Key_PageDown) << none << Command{Action::Move, Move::ColumnLast};
-        QTest::newRow("space") << int(Qt::Key_Space) << none << Command{Action::Primary};
-        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << keypad << Command{Action::Primary};
-        QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << Command{Action::Secondary};
-        QTest::newRow("delete") << int(Qt::Key_Delete) << none << Command{Action::Secondary};
-        QTest::newRow("menu key") << int(Qt::Key_Menu) << none << Command{Action::Menu};
-        QTest::newRow("shift f10") << int(Qt::Key_F10) << shift << Command{Action::Menu};
-        QTest::newRow("ctrl z") << int(Qt::Key_Z) << ctrl << Command{Action::Undo};
-        QTest::newRow("ctrl y") << int(Qt::Key_Y) << ctrl << Command{Action::Redo};
-        QTest::newRow("ctrl shift z") << int(Qt::Key_Z) << (ctrl | shift) << Command{Action::Redo};
-        // Not the board's: a digit, the mode keys, modified cursor keys.
-        QTest::newRow("digit") << int(Qt::Key_5) << none << Command{};
-        QTest::newRow("f2") << int(Qt::Key_F2) << none << Command{};
-        QTest::newRow("f10") << int(Qt::Key_F10) << none << Command{};
-        QTest::newRow("z") << int(Qt::Key_Z) << none << Command{};
-        QTest::newRow("shift left") << int(Qt::Key_Left) << shift << Command{};
-        QTest::newRow("ctrl space") << int(Qt::Key_Space) << ctrl << Command{};
-        QTest::newRow("tab") << int(Qt::Key_Tab) << none << Command{};
-    }
-    void commands()
-    {
-        QFETCH(int, key);
-        QFETCH(Qt::KeyboardModifiers, mods);
-        QFETCH(Command, command);
-        QCOMPARE(boardkeys::commandFor(key, mods), command);
-    }
-
     void moves_data()
     {
         QTest::addColumn<int>("row");

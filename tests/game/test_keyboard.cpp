@@ -12,7 +12,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -195,6 +197,109 @@ private slots:
         press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(BoardToStepLine(form->sd991->grid()), placed);
         QVERIFY(!form->tbnext->isEnabled());
+    }
+
+    // A deal from the menus by the keyboard, the pointer never used: the
+    // first cursor key shows the cursor and Tab stops at the board first,
+    // whatever had the focus before.
+    void keysAfterAMenuDeal_data()
+    {
+        QTest::addColumn<bool>("radioFocused");
+        QTest::addColumn<int>("key");
+        QTest::newRow("no focus, arrow") << false << int(Qt::Key_Right);
+        QTest::newRow("no focus, Page Up") << false << int(Qt::Key_PageUp);
+        QTest::newRow("radio focused, Home") << true << int(Qt::Key_Home);
+        QTest::newRow("no focus, Tab") << false << int(Qt::Key_Tab);
+        QTest::newRow("radio focused, Tab") << true << int(Qt::Key_Tab);
+    }
+    void keysAfterAMenuDeal()
+    {
+        QFETCH(bool, radioFocused);
+        QFETCH(int, key);
+        game = std::make_unique<fixture::Game>();
+        form = game->form;
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        for (int round = 0; round < 2; ++round) { // New Game, then Continue
+            if (radioFocused)
+                form->rb_none->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(form, Qt::Key_F, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QWidget *file = QApplication::activePopupWidget();
+            if (round == 0) {
+                QTest::keyClick(file, Qt::Key_Right);
+                QTRY_VERIFY(QApplication::activePopupWidget() && QApplication::activePopupWidget() != file);
+            } else {
+                QTest::keyClick(file, Qt::Key_Down);
+                QTest::keyClick(file, Qt::Key_Down);
+            }
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            QVERIFY(form->sd991->isEnabled());
+            cursor()->hideCursor();
+            press(key);
+            QVERIFY(cursor()->isVisible());
+            QCOMPARE(QApplication::focusWidget(), form->sd991);
+            QVERIFY(form->rb_none->isChecked());
+            if (round == 0)
+                form->SaveLastGame();
+        }
+    }
+
+    // Ctrl+Z right after a move, before the clock sampled it: that move
+    // goes, and Ctrl+Y brings it back; the move before it stays.
+    void undoWithinOneSample()
+    {
+        start();
+        cursor()->showAt({1, 2});
+        press(Qt::Key_Space);
+        form->TimeLabel1Timer();
+        const QString first = BoardToStepLine(form->sd991->grid());
+        press(Qt::Key_2);
+        cursor()->showAt({1, 3});
+        press(Qt::Key_Space);
+        const QString second = BoardToStepLine(form->sd991->grid());
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(BoardToStepLine(form->sd991->grid()), first);
+        press(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(BoardToStepLine(form->sd991->grid()), second);
+        // The first move of a game too.
+        start();
+        const QString dealt = BoardToStepLine(form->sd991->grid());
+        cursor()->showAt({1, 2});
+        press(Qt::Key_Space);
+        QVERIFY(form->BoardKeyDown(Qt::Key_Z, Qt::ControlModifier));
+        QCOMPARE(BoardToStepLine(form->sd991->grid()), dealt);
+    }
+
+    // Each move, by key or by click, redraws the board once: one changed().
+    void oneChangePerMove_data()
+    {
+        QTest::addColumn<int>("modeKey");
+        QTest::addColumn<int>("digit");
+        QTest::addColumn<int>("key");
+        QTest::newRow("write") << int(Qt::Key_F1) << 1 << int(Qt::Key_Space);
+        QTest::newRow("empty") << int(Qt::Key_F1) << 1 << int(Qt::Key_Delete);
+        QTest::newRow("place mark") << int(Qt::Key_F2) << 4 << int(Qt::Key_Space);
+        QTest::newRow("strike mark") << int(Qt::Key_F3) << 4 << int(Qt::Key_Delete);
+        QTest::newRow("undo") << int(Qt::Key_F1) << 1 << int(Qt::Key_Z);
+    }
+    void oneChangePerMove()
+    {
+        QFETCH(int, modeKey);
+        QFETCH(int, digit);
+        QFETCH(int, key);
+        start();
+        press(modeKey);
+        press(Qt::Key_0 + digit);
+        cursor()->showAt({1, 3});
+        if (key == Qt::Key_Z) {
+            press(Qt::Key_Space);
+            form->TimeLabel1Timer();
+        }
+        QSignalSpy changes(form->sd991, &TPICSD33::changed);
+        press(key, key == Qt::Key_Z ? Qt::ControlModifier : Qt::NoModifier);
+        QCOMPARE(changes.size(), 1);
     }
 
     void tabOrderAndFocus()

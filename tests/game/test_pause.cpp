@@ -1,9 +1,11 @@
 // Pause: the clock and the history's sampling stop, the board is covered;
 // a key or a click goes on; minimising pauses; the record stays the same.
+#include "board/BoardCursor.h"
 #include "game/PauseCover.h"
 #include "play/OptionsDialog.h"
 #include "support/GameDriver.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -79,6 +81,37 @@ private slots:
         g.form->NewGameClick(0);
         QVERIFY(!g.play->paused());
         QVERIFY(g.form->sd991->isEnabled());
+    }
+
+    // Going on, by a key or a click, gives the focus and the cursor back:
+    // the next Space places a digit.
+    void keyboardPlayGoesOn_data()
+    {
+        QTest::addColumn<bool>("byClick");
+        QTest::newRow("key") << false;
+        QTest::newRow("click") << true;
+    }
+    void keyboardPlayGoesOn()
+    {
+        QFETCH(bool, byClick);
+        Game g;
+        g.form->show();
+        QVERIFY(QTest::qWaitForWindowActive(g.form));
+        g.deal();
+        QTest::keyClick(g.form, Qt::Key_Right);
+        QTest::keyClick(g.form->sd991, Qt::Key_Right);
+        QTest::keyClick(g.form->sd991, Qt::Key_P);
+        QVERIFY(g.form->paused());
+        if (byClick)
+            QTest::mouseClick(g.form->pauseCover(), Qt::LeftButton);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
+        QVERIFY(!g.form->paused());
+        QCOMPARE(QApplication::focusWidget(), g.form->sd991);
+        QVERIFY(g.form->sd991->cursor()->isVisible());
+        QCOMPARE(g.form->sd991->cursor()->cell(), (boardkeys::Cell{1, 2}));
+        QTest::keyClick(g.form->sd991, Qt::Key_Space);
+        QCOMPARE(g.cell(1, 2)->state, int(stBigNumber));
     }
 
     void onlyWhileAGameRuns()
