@@ -168,6 +168,7 @@ void TForm1::buildMenus()
         {&TForm1::File1, "File1", "&File",
          {{&TForm1::PrintableBoard1, "PrintableBoard1", "Printable Board", {&TForm1::PrintableBoardClick}},
           {&TForm1::ImportSudoku1, "ImportSudoku1", "&Import or Create Sudoku", {&TForm1::ImportClick}},
+          {&TForm1::OpenPuzzleFile1, "OpenPuzzleFile1", "&Open Puzzle File...", {&TForm1::OpenPuzzleFileClick}},
           {&TForm1::N5, "N5", "-", {}},
           {&TForm1::Con1, "Con1", "Continue Your Last Game", {&TForm1::ContinueClick}},
           {&TForm1::PrintPuzzles1, "PrintPuzzles1", "Print Puzzles...", {&TForm1::PrintPuzzlesClick}},
