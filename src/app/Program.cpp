@@ -3,6 +3,7 @@
 #include "appearance/UfrmAppearance.h"
 #include "exchange/Ufrm_new.h"
 #include "exchange/UfrmImport.h"
+#include "exchange/PuzzleOpener.h"
 #include "exchange/Ufrmcopy.h"
 #include "exchange/Ufrmdas.h"
 #include "exchange/Ufrmprint.h"
@@ -55,6 +56,9 @@ Program::Program()
     windows_.frmBestTimes = make(frmBestTimes_, *play_, form1_.get());
     windows_.frmHowToPlay = make(frmHowToPlay_, form1_.get());
     windows_.frmPrintSheets = make(frmPrintSheets_, *frmtk_, form1_.get());
+    windows_.puzzleOpener = make(puzzleOpener_, host, windows_.frm_sol);
+    // Files and texts dropped on the window open as puzzles.
+    form1_->setAcceptDrops(true);
 
     // The history samples and shows the main board.
     frmstep_->board = form1_->sd991->grid();
@@ -72,6 +76,7 @@ Program::~Program()
 {
     // The main window closes (and saves through the history) before the
     // windows it uses go; Next Step, a child of the main window, before it.
+    puzzleOpener_.reset();
     frmPrintSheets_.reset();
     frmHowToPlay_.reset();
     frmBestTimes_.reset();

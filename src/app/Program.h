@@ -48,4 +48,5 @@ private:
     std::unique_ptr<BestTimesDialog> frmBestTimes_;
     std::unique_ptr<HowToPlayWindow> frmHowToPlay_;
     std::unique_ptr<PrintSheetsDialog> frmPrintSheets_;
+    std::unique_ptr<PuzzleOpener> puzzleOpener_;
 };

@@ -16,6 +16,7 @@ class OptionsDialog;
 class BestTimesDialog;
 class HowToPlayWindow;
 class PrintSheetsDialog;
+class PuzzleOpener;
 
 // The windows that live for the whole program, each created once. The main
 // window and every dialog receive this struct and reach each other through
@@ -37,4 +38,5 @@ struct Windows {
     BestTimesDialog *frmBestTimes = nullptr;
     HowToPlayWindow *frmHowToPlay = nullptr;
     PrintSheetsDialog *frmPrintSheets = nullptr;
+    PuzzleOpener *puzzleOpener = nullptr;
 };

@@ -173,6 +173,8 @@ void TForm1::buildMenus()
           {&TForm1::N5, "N5", "-", {}},
           {&TForm1::Con1, "Con1", "Continue Your Last Game", {&TForm1::ContinueClick}},
           {&TForm1::PrintPuzzles1, "PrintPuzzles1", "Print Puzzles...", {&TForm1::PrintPuzzlesClick}},
+          // Below the older items, so their places in the menu stay.
+          {&TForm1::OpenPuzzleFile1, "OpenPuzzleFile1", "&Open Puzzle File...", {&TForm1::OpenPuzzleFileClick}},
           {&TForm1::N18, "N18", "-", {}},
           {&TForm1::Exit1, "Exit1", "&Exit", {&TForm1::Exit1Click}}}},
         {&TForm1::N10, "N10", "New Game",

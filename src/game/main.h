@@ -21,10 +21,13 @@ class PauseCover;
 class PlayModel;
 class QAction;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QProgressBar;
 class QRadioButton;
 class QToolButton;
@@ -52,6 +55,7 @@ public:
     QAction *appearance1, *CopyPuzzleToClipboard1, *N15, *ExplainNextStep1;
     QAction *CheckNewVersion1, *AutoCheckNewVersion1, *Visit1, *N9, *About1;
     QAction *PrintPuzzles1, *N16, *Pause1, *BestTimes1, *Options1, *HowToPlay1;
+    QAction *OpenPuzzleFile1;
 
     // Upper tool bar.
     QFrame *ToolBar1;
@@ -206,6 +210,16 @@ public:
     void HowToPlayClick();
     void PrintPuzzlesClick();
 
+    // Puzzle files and texts from outside (OpenPuzzle.cpp): the menu, a
+    // drop on the window, a file named on the command line.
+    void OpenPuzzleFileClick();
+    void OpenPuzzleFile(const QString &path);
+    // A drop: its first local file, else its text.
+    void OpenDropped(const QMimeData &data);
+    // True when no game is running or the player, if the options say to
+    // ask, agrees to end it.
+    bool MayReplaceGame();
+
     // The help text shown while the pointer is over a control, if any.
     static const char *NoneHelpText();
     static const char *AllHelpText();
@@ -214,6 +228,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenus();

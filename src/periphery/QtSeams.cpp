@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -78,6 +79,14 @@ std::optional<std::int32_t> QtColorChooser::choose(std::int32_t initial)
     return clr::rgb(picked.red(), picked.green(), picked.blue());
 }
 
+std::optional<QString> QtFileChooser::openFile(const QString &title, const QString &filters)
+{
+    const QString path = QFileDialog::getOpenFileName(dialogParent(), title, QString(), filters);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
 void installQtSeams()
 {
     static QtMessages messages;
@@ -90,6 +99,8 @@ void installQtSeams()
     seams::setHttp(&http);
     static QtColorChooser colorChooser;
     seams::setColorChooser(&colorChooser);
+    static QtFileChooser fileChooser;
+    seams::setFileChooser(&fileChooser);
     static QtPrinter printer;
     seams::setPrinter(&printer);
 }

@@ -27,5 +27,10 @@ public:
     std::optional<std::int32_t> choose(std::int32_t initial) override;
 };
 
+class QtFileChooser final : public seams::FileChooser {
+public:
+    std::optional<QString> openFile(const QString &title, const QString &filters) override;
+};
+
 // Installs the Qt seams for the life of the program.
 void installQtSeams();

@@ -160,4 +160,16 @@ ColorChooser *currentColorChooser = &inertColorChooser;
 ColorChooser &colorChooser() { return *currentColorChooser; }
 void setColorChooser(ColorChooser *c) { currentColorChooser = c ? c : &inertColorChooser; }
 
+namespace {
+class InertFileChooser final : public FileChooser {
+public:
+    std::optional<QString> openFile(const QString &, const QString &) override { return std::nullopt; }
+};
+InertFileChooser inertFileChooser;
+FileChooser *currentFileChooser = &inertFileChooser;
+} // namespace
+
+FileChooser &fileChooser() { return *currentFileChooser; }
+void setFileChooser(FileChooser *c) { currentFileChooser = c ? c : &inertFileChooser; }
+
 } // namespace seams

@@ -140,4 +140,17 @@ public:
 // Until one is installed every choice is cancelled.
 ColorChooser &colorChooser();
 void setColorChooser(ColorChooser *c);
+
+// The question for a file to open.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // filters as a file dialog takes them ("Name (*.a *.b);;All files (*)");
+    // the chosen file's path, or nothing when cancelled.
+    virtual std::optional<QString> openFile(const QString &title, const QString &filters) = 0;
+};
+
+// Until one is installed every choice is cancelled.
+FileChooser &fileChooser();
+void setFileChooser(FileChooser *c);
 } // namespace seams

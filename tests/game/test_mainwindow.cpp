@@ -157,7 +157,8 @@ private slots:
     void menusAndButtons()
     {
         QCOMPARE(captions(form->File1), (QStringList{"Printable Board", "&Import or Create Sudoku", "-",
-                                                      "Continue Your Last Game", "Print Puzzles...", "-", "&Exit"}));
+                                                      "Continue Your Last Game", "Print Puzzles...", "&Open Puzzle File...", "-",
+                                                      "&Exit"}));
         QCOMPARE(captions(form->N10), (QStringList{"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical"}));
         QCOMPARE(captions(form->ools1),
                  (QStringList{"Appearance", "Copy Puzzle To Clipboard", "-", "Explain Next Step", "-", "Pause\tP",

@@ -71,6 +71,20 @@ public:
     }
 };
 
+// Answers the file questions from a list, and remembers each title.
+class FakeFileChooser final : public seams::FileChooser {
+public:
+    FakeFileChooser() { seams::setFileChooser(this); }
+    ~FakeFileChooser() override { seams::setFileChooser(nullptr); }
+    QList<std::optional<QString>> answers; // cancelled once they run out
+    QStringList titles;
+    std::optional<QString> openFile(const QString &title, const QString &) override
+    {
+        titles << title;
+        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
+    }
+};
+
 #include "periphery/PrintSeam.h"
 
 // Prints by drawing on device, when set (a PDF writer in tests), and

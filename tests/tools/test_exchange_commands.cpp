@@ -53,6 +53,44 @@ private slots:
         }
     }
 
+    void openPrintsEveryPuzzle_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("output");
+        const QByteArray line = kExample1 + '\n';
+        QTest::newRow("collection, comments as titles") << kExample1 + " #1\n" + QByteArray(kExample1).replace('0', '.') + "\n"
+                                                        << kExample1 + "\t1\n" + line;
+        QByteArray rows = "#D First one\n";
+        for (int r = 0; r < 9; ++r)
+            rows += kExample1.mid(r * 9, 9) + '\n';
+        QTest::newRow("grid with a header") << rows << kExample1 + "\tFirst one\n";
+        QTest::newRow("address") << "https://example.org/?bd=" + kExample1 << line;
+    }
+    void openPrintsEveryPuzzle()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, output);
+        const Run r = tool({"open"}, input);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, output);
+        QCOMPARE(r.err, QByteArray());
+    }
+
+    // Each file read in turn; one without a puzzle is said and fails the run.
+    void openSaysWhichFileHoldsNone()
+    {
+        QTemporaryDir dir;
+        QFile good(dir.filePath("good.sdm"));
+        QVERIFY(good.open(QIODevice::WriteOnly) && good.write(kExample1 + "\r\n") > 0);
+        good.close();
+        const Run r = tool({"open", good.fileName(), dir.path(), "-"}, "no puzzle\n");
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.out, kExample1 + '\n');
+        QCOMPARE(r.err, dir.path().toUtf8() + " cannot be read: it is a folder.\nStandard input holds no puzzle: it has "
+                        "no line of 81 cells, no grid of nine rows of nine, no puzzle address (bd=), game ID, library "
+                        "line or OpenSudoku game.\n");
+    }
+
     void exportWritesEachBoard_data()
     {
         QTest::addColumn<QStringList>("args");

@@ -240,6 +240,7 @@ private slots:
         QTest::newRow("explain") << QStringList{"explain"}
                                  << QByteArray("sudoku-tool explain: cannot write the results\n");
         QTest::newRow("import") << QStringList{"import"} << QByteArray("sudoku-tool import: cannot write the result\n");
+        QTest::newRow("open") << QStringList{"open"} << QByteArray("sudoku-tool open: cannot write the result\n");
         QTest::newRow("layout") << QStringList{"layout"} << QByteArray("sudoku-tool layout: cannot write the places\n");
         QTest::newRow("help") << QStringList{"help"} << QByteArray("sudoku-tool: cannot write standard output\n");
     }
@@ -261,6 +262,7 @@ private slots:
         QTest::newRow("check") << QStringList{"check"};
         QTest::newRow("grade") << QStringList{"grade", "-"};
         QTest::newRow("import") << QStringList{"import"};
+        QTest::newRow("open") << QStringList{"open", "-"};
         QTest::newRow("export") << QStringList{"export", "--layout", "9x9"};
     }
     void closedStandardInputIsReported()

@@ -6,6 +6,7 @@ const Command &gradeCommand();
 const Command &explainCommand();
 const Command &bankCommand();
 const Command &importCommand();
+const Command &openCommand();
 const Command &exportCommand();
 const Command &layoutCommand();
 
@@ -17,6 +18,7 @@ const QList<const Command *> &commands()
         &explainCommand(),
         &bankCommand(),
         &importCommand(),
+        &openCommand(),
         &exportCommand(),
         &layoutCommand(),
     };
