@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "game/main.h"
 #include "periphery/Seams.h"
+#include "play/PlayModel.h"
 
 #include <QTemporaryDir>
 
@@ -16,8 +17,9 @@ void BM_ConstructMainWindow(benchmark::State &state)
     QTemporaryDir dir;
     seams::setProgramDirectory(dir.path());
     const Windows others; // construction reaches none of them
+    PlayModel play(dir.path());
     for (auto _ : state) {
-        TForm1 form(others);
+        TForm1 form(others, play);
         benchmark::DoNotOptimize(form.sd991);
     }
 }

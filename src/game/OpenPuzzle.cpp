@@ -2,6 +2,7 @@
 // text dropped on the window, a file named on the command line.
 #include "game/Windows.h"
 #include "game/main.h"
+#include "play/PlayModel.h"
 
 #include "exchange/PuzzleOpener.h"
 #include "periphery/Seams.h"
@@ -15,7 +16,7 @@
 bool TForm1::MayReplaceGame()
 {
     // The question New Game asks, on the same option.
-    return !(w_.frmOptions->current().askNewGame && puzzleOnBoard_ && WC_Label->isHidden())
+    return !(play_.options().askNewGame && puzzleOnBoard_ && WC_Label->isHidden())
         || seams::messages().ask(QStringLiteral("Do you want to end the game in progress and start a new one?"));
 }
 

@@ -101,12 +101,12 @@ private slots:
         QTest::keyClick(g.form, Qt::Key_Right);
         QTest::keyClick(g.form->sd991, Qt::Key_Right);
         QTest::keyClick(g.form->sd991, Qt::Key_P);
-        QVERIFY(g.form->paused());
+        QVERIFY(g.play->paused());
         if (byClick)
             QTest::mouseClick(g.form->pauseCover(), Qt::LeftButton);
         else
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
-        QVERIFY(!g.form->paused());
+        QVERIFY(!g.play->paused());
         QCOMPARE(QApplication::focusWidget(), g.form->sd991);
         QVERIFY(g.form->sd991->cursor()->isVisible());
         QCOMPARE(g.form->sd991->cursor()->cell(), (boardkeys::Cell{1, 2}));
