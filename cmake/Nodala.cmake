@@ -33,7 +33,7 @@ function(nodala_add_test name)
   if(CMAKE_CROSSCOMPILING AND WIN32)
     # Under Wine every process start costs more, and more again on a busy
     # machine; the time-out only catches a hang.
-    math(EXPR ARG_TIMEOUT "${ARG_TIMEOUT} * 3")
+    math(EXPR ARG_TIMEOUT "${ARG_TIMEOUT} * 6")
   endif()
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false;${NODALA_TEST_ENVIRONMENT}"
