@@ -36,13 +36,15 @@ fi
 work=$cache/work-$key
 mkdir -p "$work"
 
-# Debian's source archive through a private apt configuration, so the
-# machine's own apt settings stay as they are.
+# The source side of the machine's own archives, through a private apt
+# configuration, so the machine's apt settings stay as they are.
 apt_dir=$work/apt
-mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
-echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" \
-    > "$apt_dir/sources.list"
-apt_opts=(-o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts=/nonexistent
+mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d"
+sed -nE 's/^deb([[:space:]])/deb-src\1/p' /etc/apt/sources.list > "$apt_dir/sources.list" 2>/dev/null || : > "$apt_dir/sources.list"
+for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] && sed -E 's/^Types:.*/Types: deb-src/' "$f" > "$apt_dir/sources.list.d/$(basename "$f")"
+done
+apt_opts=(-o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts="$apt_dir/sources.list.d"
           -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache="$apt_dir/cache" -o APT::Sandbox::User=root)
 src=$(ls -d "$work"/qt6-base-$QT_VERSION*/ 2>/dev/null | head -n1 || true)
 if [ -z "$src" ]; then
