@@ -74,3 +74,5 @@ void TForm1::recordMove()
     RecordStep();
     UpdateStepButtons();
 }
+
+bool TForm1::gameRunning() const { return puzzleOnBoard_ && TimeLabel1->timerenabled(); }

@@ -7,6 +7,7 @@
 #include "play/Intent.h"
 #include "play/KeyTable.h"
 #include "puzzle/Levels.h"
+#include "game/Pause.h"
 #include "game/main.h"
 
 #include <QApplication>
@@ -83,7 +84,7 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
     using keytable::Action;
     // While paused any key goes on.
-    if (PauseKey(key))
+    if (pause_->PauseKey(key))
         return true;
     const keytable::Command command = keytable::commandFor(key, shift);
     switch (command.action) {

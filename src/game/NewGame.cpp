@@ -10,6 +10,7 @@
 #include "periphery/Seams.h"
 #include "board/UpdateLock.h"
 #include "game/Windows.h"
+#include "game/Pause.h"
 #include "game/main.h"
 
 #include <QLabel>
@@ -35,7 +36,7 @@ void TForm1::DealFromBank(int level)
 
 void TForm1::LoadPuzzle(bool withCandidates)
 {
-    endPause();
+    pause_->endPause();
     play_.newRound(false);
     for (int i = 0; i < 81; ++i) {
         TPicNode *cell = sd991->cellAt(i);

@@ -1,5 +1,5 @@
-// Pause: the clock and the history's sampling stop and the board is hidden;
-// any key or a click on the cover goes on.
+#include "game/Pause.h"
+
 #include "board/BoardCursor.h"
 #include "game/PauseCover.h"
 #include "guide/NextStepWindow.h"
@@ -13,79 +13,78 @@
 #include <QLabel>
 #include <QToolButton>
 
-void TForm1::buildPause()
+PauseControl::PauseControl(TForm1 &form, PlayModel &play, const Windows &windows)
+    : QObject(&form), form_(form), play_(play), w_(windows)
 {
-    pauseCover_ = new PauseCover(Panel1, TimeLabel1);
-    seams::connectGuarded(pauseCover_, &PauseCover::clicked, this, [this] { ResumeClick(); });
-    seams::connectGuarded(pauseCover_, &PauseCover::clockClicked, this, [this] { PauseClick(); });
-    seams::connectGuarded(pauseCover_, &PauseCover::minimised, this, [this] {
-        if (play_.options().pauseMinimised && !paused())
+    cover_ = new PauseCover(form.Panel1, form.TimeLabel1);
+    seams::connectGuarded(cover_, &PauseCover::clicked, this, [this] { ResumeClick(); });
+    seams::connectGuarded(cover_, &PauseCover::clockClicked, this, [this] { PauseClick(); });
+    seams::connectGuarded(cover_, &PauseCover::minimised, this, [this] {
+        if (play_.options().pauseMinimised && !play_.paused())
             PauseClick();
     });
-    connect(&play_, &PlayModel::pausedChanged, pauseCover_, [this](bool on) { on ? pauseCover_->cover() : pauseCover_->hide(); });
+    connect(&play_, &PlayModel::pausedChanged, cover_, [this](bool on) { on ? cover_->cover() : cover_->hide(); });
 }
 
-bool TForm1::paused() const { return play_.paused(); }
-
-bool TForm1::gameRunning() const { return puzzleOnBoard_ && TimeLabel1->timerenabled(); }
-
-void TForm1::PauseClick()
+void PauseControl::PauseClick()
 {
-    if (paused()) {
+    if (play_.paused()) {
         ResumeClick();
         return;
     }
-    if (!gameRunning())
+    if (!form_.gameRunning())
         return;
-    recordMove();
-    TimeLabel1->setTimerenabled(false);
+    form_.recordMove();
+    form_.TimeLabel1->setTimerenabled(false);
     // Disabling the board takes its cursor and moves its focus on; going
     // on gives both back.
-    focusBeforePause_ = QApplication::focusWidget();
-    cursorBeforePause_.reset();
-    if (sd991->cursor()->active())
-        cursorBeforePause_ = sd991->cursor()->cell();
-    sd991->setEnabled(false);
+    TPICSD33 *board = form_.sd991;
+    focusBefore_ = QApplication::focusWidget();
+    cursorBefore_.reset();
+    if (board->cursor()->active())
+        cursorBefore_ = board->cursor()->cell();
+    board->setEnabled(false);
     // Nothing may change the hidden board meanwhile.
-    for (QToolButton *b : {ToolButton9, tbresign, tbsolve, tbfirst, tbback, tbnext, tblast})
+    for (QToolButton *b : {form_.ToolButton9, form_.tbresign, form_.tbsolve, form_.tbfirst, form_.tbback,
+                           form_.tbnext, form_.tblast})
         b->setEnabled(false);
     w_.frmExplain->setEnabled(false);
     play_.setPaused(true);
 }
 
-void TForm1::ResumeClick()
+void PauseControl::ResumeClick()
 {
-    if (!paused())
+    if (!play_.paused())
         return;
     endPause();
-    sd991->setEnabled(true);
-    if (focusBeforePause_)
-        focusBeforePause_->setFocus(Qt::OtherFocusReason);
-    else if (QWidget *focus = QApplication::focusWidget(); focus && focus->window() == this)
+    form_.sd991->setEnabled(true);
+    if (focusBefore_)
+        focusBefore_->setFocus(Qt::OtherFocusReason);
+    else if (QWidget *focus = QApplication::focusWidget(); focus && focus->window() == &form_)
         focus->clearFocus();
-    if (cursorBeforePause_)
-        sd991->cursor()->showAt(*cursorBeforePause_);
-    TimeLabel1->setTimerenabled(true);
+    if (cursorBefore_)
+        form_.sd991->cursor()->showAt(*cursorBefore_);
+    form_.TimeLabel1->setTimerenabled(true);
 }
 
-void TForm1::endPause()
+void PauseControl::endPause()
 {
-    if (!paused())
+    if (!play_.paused())
         return;
     play_.setPaused(false);
-    for (QToolButton *b : {ToolButton9, tbresign, tbsolve})
+    for (QToolButton *b : {form_.ToolButton9, form_.tbresign, form_.tbsolve})
         b->setEnabled(true);
     w_.frmExplain->setEnabled(true);
-    UpdateStepButtons();
+    form_.UpdateStepButtons();
 }
 
-bool TForm1::PauseKey(int key)
+bool PauseControl::PauseKey(int key)
 {
-    if (paused()) {
+    if (play_.paused()) {
         ResumeClick();
         return true;
     }
-    if (keytable::commandFor(key, {}).action == keytable::Action::Pause && gameRunning()) {
+    if (keytable::commandFor(key, {}).action == keytable::Action::Pause && form_.gameRunning()) {
         PauseClick();
         return true;
     }

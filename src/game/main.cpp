@@ -10,6 +10,7 @@
 #include "game/Windows.h"
 #include "game/Icons.h"
 #include "game/Layout.h"
+#include "game/Pause.h"
 #include "puzzle/Levels.h"
 #include "puzzle/QJ.h"
 #include "game/StatusLine.h"
@@ -106,7 +107,7 @@ TForm1::TForm1(const Windows &windows, PlayModel &play, QWidget *parent) : QMain
     bold.setBold(true);
     WC_Label->setFont(bold);
     WC_Label->hide();
-    buildPause();
+    pause_ = new PauseControl(*this, play_, w_);
 
     sb1 = new StatusLine(client);
     place(sb1, "sb1");
@@ -129,12 +130,18 @@ TForm1::TForm1(const Windows &windows, PlayModel &play, QWidget *parent) : QMain
 TForm1::~TForm1() { delete QJ1; }
 
 // A handler of the main window: a command, or a new game of a level.
+// A handler of the main window: a command, a new game of a level, or a
+// command of one of the window's parts.
 struct ControlHandler {
     void (TForm1::*command)() = nullptr;
     int level = -1;
+    void (*part)(TForm1 &) = nullptr;
+    bool any() const { return command || level >= 0 || part; }
     void operator()(TForm1 &f) const
     {
-        if (command)
+        if (part)
+            part(f);
+        else if (command)
             (f.*command)();
         else
             f.NewGameClick(level);
@@ -191,7 +198,7 @@ void TForm1::buildMenus()
           {&TForm1::ExplainNextStep1, "ExplainNextStep1", "Explain Next Step", {&TForm1::ExplainClick}},
           {&TForm1::N16, "N16", "-", {}},
           // The keys are the window's own (PauseKey): the text only shows them.
-          {&TForm1::Pause1, "Pause1", "Pause\tP", {&TForm1::PauseClick}},
+          {&TForm1::Pause1, "Pause1", "Pause\tP", {nullptr, -1, [](TForm1 &f) { f.pause().PauseClick(); }}},
           {&TForm1::BestTimes1, "BestTimes1", "&Best Times", {&TForm1::BestTimesClick}},
           {&TForm1::Options1, "Options1", "&Options...", {&TForm1::OptionsClick}}}},
         {&TForm1::N7, "N7", "Help",
@@ -216,7 +223,7 @@ void TForm1::buildMenus()
                                                  : QStringLiteral("Visit ") + QString::fromLatin1(kMakerSite));
             a->setObjectName(QString::fromLatin1(item.name));
             this->*item.field = a;
-            if (item.handler.command || item.handler.level >= 0)
+            if (item.handler.any())
                 seams::connectGuarded(a, &QAction::triggered, this, [this, h = item.handler] { h(*this); });
         }
     }
@@ -633,7 +640,7 @@ void TForm1::CopyClick()
 void TForm1::ExplainClick()
 {
     // F4 is a shortcut, not a key the pause sees: explaining goes on first.
-    ResumeClick();
+    pause_->ResumeClick();
     w_.frmExplain->ExplainClick();
 }
 void TForm1::AppearanceClick()

@@ -17,7 +17,7 @@
 #include <optional>
 
 class DigitPad;
-class PauseCover;
+class PauseControl;
 class PlayModel;
 class QAction;
 class QCheckBox;
@@ -198,11 +198,7 @@ public:
     void tblastClick();
 
     // Pause: the clock and the sampling stop, the board is covered.
-    void PauseClick(); // pauses a running game, or goes on when paused
-    void ResumeClick();
-    // Keys while paused go on; P and Pause pause. True when the key was used.
-    bool PauseKey(int key);
-    PauseCover *pauseCover() const { return pauseCover_; }
+    PauseControl &pause() const { return *pause_; }
 
     // Best times, options, How to Play, printed puzzle sheets.
     void BestTimesClick();
@@ -225,6 +221,9 @@ public:
     static const char *AllHelpText();
 
 protected:
+    // The parts of the window that keep state of their own.
+    friend class PauseControl;
+
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -255,8 +254,6 @@ private:
     void setPopupOnCells(const std::function<bool(TPicNode *)> &carries);
 
     void setPointerBorder(Tmousepanel *panel);
-    void buildPause();
-    bool paused() const;
     // A running game: on the board, its clock going.
     bool gameRunning() const;
     // The board as the clock's next tick would record it, at once, so a
@@ -266,8 +263,6 @@ private:
     void sayClashes();
     // The board follows a change of the options.
     void OptionsChanged();
-    // Takes the cover away and gives the buttons back; the clock stays.
-    void endPause();
 
     // The solver's verdict on the givens on the board, kept while they
     // stay: Show Solution and the known solution share it.
@@ -286,10 +281,7 @@ private:
     bool gamePutThisRun_ = false;
     bool keysToBoard_ = false;
     QPointer<Tmousepanel> bordered_;
-    PauseCover *pauseCover_ = nullptr;
-    // Where the focus and the board's cursor were when the pause began.
-    QPointer<QWidget> focusBeforePause_;
-    std::optional<boardkeys::Cell> cursorBeforePause_;
+    PauseControl *pause_ = nullptr;
     TPicNode *popupCell_ = nullptr;
     QList<QPointer<QWidget>> keyWindows_;
     std::optional<GivensVerdict> verdict_;

@@ -1,6 +1,7 @@
 // Pause: the clock and the history's sampling stop, the board is covered;
 // a key or a click goes on; minimising pauses; the record stays the same.
 #include "board/BoardCursor.h"
+#include "game/Pause.h"
 #include "game/PauseCover.h"
 #include "play/OptionsDialog.h"
 #include "support/GameDriver.h"
@@ -24,7 +25,7 @@ QByteArray saved(Game &g)
 }
 bool covered(const Game &g)
 {
-    const PauseCover *cover = g.form->pauseCover();
+    const PauseCover *cover = g.form->pause().cover();
     return cover->isVisibleTo(g.form) && cover->geometry() == g.form->Panel1->geometry();
 }
 } // namespace
@@ -37,7 +38,7 @@ private slots:
         Game g;
         g.deal();
         g.form->PlaceDigit(g.cell(1, 2), g.solutionAt(1, 2));
-        g.form->PauseClick();
+        g.form->pause().PauseClick();
         QVERIFY(g.play->paused());
         QVERIFY(!g.form->TimeLabel1->timer()->isActive());
         QVERIFY(!g.form->sd991->isEnabled());
@@ -49,7 +50,7 @@ private slots:
         QCOMPARE(g.form->TimeLabel1->MS(), ms);
         QCOMPARE(g.steps->memostep.size(), 2); // the move, recorded as the pause began
 
-        g.form->ResumeClick();
+        g.form->pause().ResumeClick();
         QVERIFY(!g.play->paused());
         QVERIFY(g.form->sd991->isEnabled());
         QVERIFY(g.form->tbsolve->isEnabled());
@@ -69,7 +70,7 @@ private slots:
         QVERIFY(!g.play->paused());
         QTest::keyClick(g.form, Qt::Key_Pause);
         QVERIFY(g.play->paused());
-        QTest::mouseClick(g.form->pauseCover(), Qt::LeftButton);
+        QTest::mouseClick(g.form->pause().cover(), Qt::LeftButton);
         QVERIFY(!g.play->paused());
         QTest::mouseClick(g.form->TimeLabel1, Qt::LeftButton);
         QVERIFY(g.play->paused());
@@ -103,7 +104,7 @@ private slots:
         QTest::keyClick(g.form->sd991, Qt::Key_P);
         QVERIFY(g.play->paused());
         if (byClick)
-            QTest::mouseClick(g.form->pauseCover(), Qt::LeftButton);
+            QTest::mouseClick(g.form->pause().cover(), Qt::LeftButton);
         else
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
         QVERIFY(!g.play->paused());
@@ -117,11 +118,11 @@ private slots:
     void onlyWhileAGameRuns()
     {
         Game g;
-        g.form->PauseClick();
+        g.form->pause().PauseClick();
         QVERIFY(!g.play->paused());
         g.deal();
         g.form->TimeLabel1->setTimerenabled(false); // as the finish leaves it
-        g.form->PauseClick();
+        g.form->pause().PauseClick();
         QVERIFY(!g.play->paused());
     }
 
@@ -134,7 +135,7 @@ private slots:
         g.form->showMinimized();
         QTRY_VERIFY(g.play->paused());
         g.form->showNormal();
-        g.form->ResumeClick();
+        g.form->pause().ResumeClick();
         g.program->windows().frmOptions->box(3)->setChecked(false);
         g.form->showMinimized();
         QTest::qWait(50);
@@ -148,9 +149,9 @@ private slots:
         g.form->PlaceDigit(g.cell(1, 2), g.solutionAt(1, 2));
         QTRY_COMPARE(g.steps->memostep.size(), 2);
         const QByteArray before = saved(g);
-        g.form->PauseClick();
+        g.form->pause().PauseClick();
         QCOMPARE(saved(g), before);
-        g.form->ResumeClick();
+        g.form->pause().ResumeClick();
         QCOMPARE(saved(g), before);
     }
 };
