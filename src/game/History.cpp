@@ -1,6 +1,7 @@
 // The main window's side of the move history: sampling, the step buttons.
 #include "board/UpdateLock.h"
 #include "game/Windows.h"
+#include "game/Keyboard.h"
 #include "game/main.h"
 #include "records/Ufrmstep.h"
 
@@ -25,7 +26,7 @@ void TForm1::ShowStep()
 void TForm1::ResetSteps()
 {
     w_.frmstep->ResetSteps();
-    keysToBoard();
+    keys_->keysToBoard();
 }
 
 void TForm1::RecordStep() { w_.frmstep->RecordStep(); }

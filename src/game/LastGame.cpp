@@ -5,6 +5,7 @@
 #include "puzzle/Levels.h"
 #include "puzzle/QJ.h"
 #include "game/Windows.h"
+#include "game/Keyboard.h"
 #include "game/main.h"
 #include "play/PlayModel.h"
 #include "periphery/Seams.h"
@@ -91,7 +92,7 @@ void TForm1::LoadLastGame()
     if (level >= 0 && level <= 5)
         ndtxt->setText(levels::caption(level));
     tblastClick();
-    keysToBoard();
+    keys_->keysToBoard();
     TimeLabel1->setTimerenabled(true);
     TimeLabel1->setMS(0);
 }

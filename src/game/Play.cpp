@@ -304,3 +304,18 @@ void TForm1::CandidateMenuClick(QAction *item)
     if (solved)
         Finish();
 }
+
+intent::At TForm1::pressedAt(const TPicNode *cell) const
+{
+    intent::At at;
+    at.mode = rb_all->isChecked() ? intent::Mode::All
+              : rb_one->isChecked() ? intent::Mode::OnlyOne
+                                    : intent::Mode::None;
+    at.selected = SelectedDigit();
+    if (cell) {
+        at.state = cell->state;
+        at.value = cell->value;
+        at.menu = cell->PopupMenu() != nullptr;
+    }
+    return at;
+}

@@ -9,6 +9,7 @@
 #include "game/DigitPad.h"
 #include "game/Windows.h"
 #include "game/Icons.h"
+#include "game/Keyboard.h"
 #include "game/Layout.h"
 #include "game/Pause.h"
 #include "puzzle/Levels.h"
@@ -99,7 +100,7 @@ TForm1::TForm1(const Windows &windows, PlayModel &play, QWidget *parent) : QMain
     buildBoard(client);
     buildCandidatePanel(client);
     buildToolBar2(client);
-    buildKeyboard();
+    keys_ = new KeyRouter(*this);
 
     WC_Label = new QLabel(QStringLiteral("Puzzle Solved"), client);
     place(WC_Label, "WC_Label");
@@ -403,7 +404,9 @@ void TForm1::clearsHelp(QWidget *w)
     w->setMouseTracking(true);
 }
 
-void TForm1::ForwardKeys(QWidget *window) { keyWindows_.append(window); }
+void TForm1::ForwardKeys(QWidget *window) { keys_->forward(window); }
+
+bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift) { return keys_->FormKeyDown(key, shift); }
 
 const char *TForm1::NoneHelpText()
 {
@@ -512,24 +515,6 @@ void TForm1::closeEvent(QCloseEvent *event)
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        // Key preview: the window sees every key first, once, at the widget
-        // the key is delivered to; so do the windows that forward theirs.
-        auto *w = qobject_cast<QWidget *>(watched);
-        if (!w || (w->window() != this && !keyWindows_.contains(w->window())) || !w->window()->isActiveWindow())
-            break;
-        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : w->window();
-        if (w != target)
-            break;
-        auto *key = static_cast<QKeyEvent *>(event);
-        bool handled = false;
-        seams::guard([&] { handled = FormKeyDown(key->key(), key->modifiers()); });
-        return handled;
-    }
-    case QEvent::FocusIn:
-        if (keepFocusOffControls(watched, event))
-            return true;
-        break;
     case QEvent::EnabledChange:
         if (watched == sd991)
             syncPointerBorder();

@@ -17,6 +17,7 @@
 #include <optional>
 
 class DigitPad;
+class KeyRouter;
 class PauseControl;
 class PlayModel;
 class QAction;
@@ -101,9 +102,8 @@ public:
     void FormClose();
     // True when the key was one of the window's own.
     bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
-    // The board's cursor keys and the keys that click at the cursor, undo
-    // and redo; true when the key was one of them (Keyboard.cpp).
-    bool BoardKeyDown(int key, Qt::KeyboardModifiers shift);
+    // The keys and the focus order.
+    KeyRouter &keys() const { return *keys_; }
     void rb_noneClick();
     void disnote1Click();
     void CellMouseDown(QObject *sender, Qt::MouseButton button);
@@ -236,12 +236,6 @@ private:
     void buildBoard(QWidget *client);
     void buildCandidatePanel(QWidget *client);
     void buildToolBar2(QWidget *client);
-    void buildKeyboard();
-    bool keepFocusOffControls(QObject *watched, QEvent *event);
-    // After a deal the next cursor key and Tab go to the board, whatever
-    // has the focus, until the player moves the focus.
-    void keysToBoard();
-    bool boardHasKeys() const;
     void buildButtons(QWidget *bar, std::initializer_list<ButtonSpec> buttons);
     void setHelp(QWidget *w, const QString &text);
     void clearsHelp(QWidget *w);
@@ -279,11 +273,10 @@ private:
     // Whether closing may replace "lastgame.dat": only once this run has
     // put a game on the board, so opening and closing keeps the last game.
     bool gamePutThisRun_ = false;
-    bool keysToBoard_ = false;
     QPointer<Tmousepanel> bordered_;
     PauseControl *pause_ = nullptr;
+    KeyRouter *keys_ = nullptr;
     TPicNode *popupCell_ = nullptr;
-    QList<QPointer<QWidget>> keyWindows_;
     std::optional<GivensVerdict> verdict_;
     QString clashesSaid_;
     const Windows &w_;

@@ -6,6 +6,7 @@
 #include "game/DigitPad.h"
 #include "game/main.h"
 #include "records/Ufrmstep.h"
+#include "game/Keyboard.h"
 #include "support/GameDriver.h"
 
 #include <QAccessible>
@@ -183,7 +184,7 @@ private slots:
     {
         start();
         const QString dealt = BoardToStepLine(form->sd991->grid());
-        QVERIFY(!form->BoardKeyDown(Qt::Key_Z, Qt::ControlModifier)); // nothing to undo yet
+        QVERIFY(!form->keys().BoardKeyDown(Qt::Key_Z, Qt::ControlModifier)); // nothing to undo yet
         cursor()->showAt({1, 2});
         press(Qt::Key_Space);
         form->TimeLabel1Timer();
@@ -268,7 +269,7 @@ private slots:
         const QString dealt = BoardToStepLine(form->sd991->grid());
         cursor()->showAt({1, 2});
         press(Qt::Key_Space);
-        QVERIFY(form->BoardKeyDown(Qt::Key_Z, Qt::ControlModifier));
+        QVERIFY(form->keys().BoardKeyDown(Qt::Key_Z, Qt::ControlModifier));
         QCOMPARE(BoardToStepLine(form->sd991->grid()), dealt);
     }
 
