@@ -49,14 +49,10 @@ public:
     TForm1(const Windows &windows, PlayModel &play, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    // Menu bar.
+    // Menu bar (the rest of its items are the window's own).
     QMenu *File1, *N10, *ools1, *N7;
-    QAction *PrintableBoard1, *ImportSudoku1, *N5, *Con1, *N18, *Exit1;
-    QAction *VeryEasy1, *N11, *N12, *N13, *N14;
-    QAction *appearance1, *CopyPuzzleToClipboard1, *N15, *ExplainNextStep1;
-    QAction *CheckNewVersion1, *AutoCheckNewVersion1, *Visit1, *N9, *About1;
-    QAction *PrintPuzzles1, *N16, *Pause1, *BestTimes1, *Options1, *HowToPlay1;
-    QAction *OpenPuzzleFile1;
+    QAction *Exit1, *appearance1, *ExplainNextStep1, *CheckNewVersion1, *AutoCheckNewVersion1, *Visit1;
+    QAction *Pause1, *OpenPuzzleFile1;
 
     // Upper tool bar.
     QFrame *ToolBar1;
@@ -77,7 +73,6 @@ public:
     std::array<QProgressBar *, 10> ProgressBar{}; // ProgressBar[1]..[9]
 
     // Lower tool bar.
-    QFrame *ToolBar2;
     QCheckBox *cbautoupdate;
     QToolButton *ToolButton9, *tbfirst, *tbback, *tbnext, *tblast;
 
@@ -95,16 +90,12 @@ public:
 
     // Status-bar help.
     void ShowHelpText(const QString &text);
-    void ClearHelpText();
 
-    // Event handlers.
-    void FormCreate();
-    void FormClose();
+    // Event handlers, and what the windows beside this one call.
     // True when the key was one of the window's own.
     bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
     // The keys and the focus order.
     KeyRouter &keys() const { return *keys_; }
-    void rb_noneClick();
     void disnote1Click();
     void CellMouseDown(QObject *sender, Qt::MouseButton button);
     void MarkMouseDown(QObject *sender, Qt::MouseButton button);
@@ -115,29 +106,18 @@ public:
     // The board at cell (or only the mode and digit) as the intents read it.
     intent::At pressedAt(const TPicNode *cell) const;
     void CellMouseEnter(QObject *sender);
-    void CellMouseLeave(QObject *sender);
     void TimeLabel1Timer();
     void ppPopup(QObject *sender);
-    void CandidateMenuClick(QAction *item);
 
     // Play.
-    bool AutoUpdateOn() const;
-    void FillCandidates();
-    void BuildCandidateMenu(const QString &list);
     // The player's entry of digit as the big number of cell: the left click
     // on a candidate mark, and Apply of the Next Step window.
     void PlaceDigit(TPicNode *cell, const QString &digit) override;
 
     // Feedback after every change.
     int SelectedDigit() const;
-    bool NoEmptyCell() const;
-    void SetDigitButtons(int d);
     void UpdateDigitBars();
     TColor CellColor(int row, int col) const;
-    void RecolorCells();
-    void RefreshColors();
-    void MarkWrongDigits();
-    void HighlightDigit();
     void Finish();
 
     // The view of this window the dialogs and companions beside it get.
@@ -150,13 +130,11 @@ public:
     // Putting a puzzle on the board.
     void ClearGame();
     void DealFromBank(int level);
-    void LoadPuzzle(bool withCandidates);
     void FillWithSolution(const QString &s);
 
     // The last-game file.
     QString LastGamePath() const;
     void SaveLastGame();
-    void LoadLastGame();
     void Con1Click();
 
     // The history of the board.
@@ -172,53 +150,27 @@ public:
     TPicNode *popupCell() const { return popupCell_; }
 
     bool puzzleOnBoard() const override { return puzzleOnBoard_; }
-    // The single-line border goes to the cell or mark under the pointer,
-    // or nowhere when the board is disabled or the pointer is elsewhere.
-    void syncPointerBorder();
     Tmousepanel *borderedPanel() const { return bordered_; }
 
     // Commands.
     void NewGameClick(int level);
     void PrintableBoardClick();
-    void ImportClick();
-    void ContinueClick();
-    void Exit1Click() { close(); }
     void AppearanceClick();
     void CopyClick();
     void ExplainClick();
-    void CheckNewVersionClick();
-    void VisitClick();
-    void AboutClick();
     void tbresignClick();
     void tbsolveClick();
     void ToolButton9Click();
-    void tbfirstClick();
     void tbbackClick();
-    void tbnextClick();
-    void tblastClick();
 
     // Pause: the clock and the sampling stop, the board is covered.
     PauseControl &pause() const { return *pause_; }
 
-    // Best times, options, How to Play, printed puzzle sheets.
-    void BestTimesClick();
-    void OptionsClick();
-    void HowToPlayClick();
-    void PrintPuzzlesClick();
-
-    // Puzzle files and texts from outside (OpenPuzzle.cpp): the menu, a
-    // drop on the window, a file named on the command line.
-    void OpenPuzzleFileClick();
+    // Puzzle files and texts from outside: a drop on the window, a file
+    // named on the command line (and the menu's file question).
     void OpenPuzzleFile(const QString &path);
     // A drop: its first local file, else its text.
     void OpenDropped(const QMimeData &data);
-    // True when no game is running or the player, if the options say to
-    // ask, agrees to end it.
-    bool MayReplaceGame();
-
-    // The help text shown while the pointer is over a control, if any.
-    static const char *NoneHelpText();
-    static const char *AllHelpText();
 
 protected:
     // The parts of the window that keep state of their own.
@@ -231,6 +183,56 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Handlers and routines only the window itself calls.
+    void FormCreate();
+    void FormClose();
+    void ClearHelpText();
+    // The help text shown while the pointer is over a control, if any.
+    static const char *NoneHelpText();
+    static const char *AllHelpText();
+    void rb_noneClick();
+    void CellMouseLeave(QObject *sender);
+    void CandidateMenuClick(QAction *item);
+    bool AutoUpdateOn() const;
+    void FillCandidates();
+    void BuildCandidateMenu(const QString &list);
+    bool NoEmptyCell() const;
+    void SetDigitButtons(int d);
+    void RecolorCells();
+    void RefreshColors();
+    void MarkWrongDigits();
+    void HighlightDigit();
+    void LoadPuzzle(bool withCandidates);
+    void LoadLastGame();
+    void ImportClick();
+    void ContinueClick();
+    void Exit1Click() { close(); }
+    void CheckNewVersionClick();
+    void VisitClick();
+    void AboutClick();
+    void tbfirstClick();
+    void tbnextClick();
+    void tblastClick();
+    // Best times, options, How to Play, printed puzzle sheets.
+    void BestTimesClick();
+    void OptionsClick();
+    void HowToPlayClick();
+    void PrintPuzzlesClick();
+    void OpenPuzzleFileClick();
+    // True when no game is running or the player, if the options say to
+    // ask, agrees to end it.
+    bool MayReplaceGame();
+    // The single-line border goes to the cell or mark under the pointer,
+    // or nowhere when the board is disabled or the pointer is elsewhere.
+    void syncPointerBorder();
+
+    // Menu items and the bar only the window itself reaches.
+    QAction *PrintableBoard1, *ImportSudoku1, *N5, *Con1, *N18;
+    QAction *VeryEasy1, *N11, *N12, *N13, *N14;
+    QAction *CopyPuzzleToClipboard1, *N15, *N9, *About1;
+    QAction *PrintPuzzles1, *N16, *BestTimes1, *Options1, *HowToPlay1;
+    QFrame *ToolBar2;
+
     void buildMenus();
     void buildToolBar1(QWidget *client);
     void buildBoard(QWidget *client);
