@@ -61,8 +61,7 @@ void TForm1::LoadPuzzle(bool withCandidates)
 
 void TForm1::NewGameClick(int level)
 {
-    if (play_.options().askNewGame && puzzleOnBoard_ && WC_Label->isHidden()
-        && !seams::messages().ask(QStringLiteral("Do you want to end the game in progress and start a new one?")))
+    if (!MayReplaceGame())
         return;
     UpdateLock lock(sd991);
     ClearGame();

@@ -22,6 +22,15 @@
 #include "periphery/Ufrmcheck.h"
 #include "periphery/Seams.h"
 #include "play/KeyTable.h"
+#include "board/DigitStrings.h"
+#include "board/UpdateLock.h"
+#include "board/Colors.h"
+#include "exchange/Ufrmdas.h"
+#include "solver/Usol.h"
+#include "play/BestTimesDialog.h"
+#include "guide/HowToPlayWindow.h"
+#include "play/OptionsDialog.h"
+#include "exchange/PrintSheetsDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -652,3 +661,583 @@ void TForm1::CheckNewVersionClick()
 void TForm1::VisitClick() { seams::shell().open(QString::fromLatin1(kMakerSite)); }
 void TForm1::AboutClick() { Tfrm_about::ShowModal(this); }
 
+
+// Play: the candidate modes, the digit pad, the one routine that applies
+// what a click or a key means on the board, and the popup menu of
+// candidates.
+
+bool TForm1::AutoUpdateOn() const { return cbautoupdate->isChecked(); }
+
+void TForm1::setPopupOnCells(const std::function<bool(TPicNode *)> &carries)
+{
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        cell->setPopupMenu(carries(cell) ? pp : nullptr);
+    }
+}
+
+// The display of the selected candidate mode.
+void TForm1::redraw()
+{
+    if (rb_all->isChecked())
+        sd991->ShowAll();
+    else if (rb_one->isChecked())
+        sd991->ShowOnly(SelectedDigit());
+    else
+        sd991->ShowNone();
+}
+
+void TForm1::rb_noneClick()
+{
+    UpdateLock lock(sd991);
+    if (rb_none->isChecked()) {
+        sd991->ShowNone();
+        if (SelectedDigit() == 0)
+            SetDigitButtons(1);
+        HighlightDigit();
+        setPopupOnCells([](TPicNode *) { return false; });
+    } else if (rb_all->isChecked()) {
+        FillCandidates();
+        sd991->ShowAll();
+        setPopupOnCells([](TPicNode *cell) { return cell->state != stFixed; });
+        SetDigitButtons(0);
+        UpdateDigitBars();
+        HighlightDigit();
+    } else if (rb_one->isChecked()) {
+        FillCandidates();
+        const int d = SelectedDigit() ? SelectedDigit() : 1;
+        const QString digit = QString::number(d);
+        setPopupOnCells([&](TPicNode *cell) { return cell->state != stFixed && cell->value.contains(digit); });
+        SetDigitButtons(d);
+        sd991->ShowOnly(d);
+        UpdateDigitBars();
+        HighlightDigit();
+    }
+    RefreshColors();
+}
+
+void TForm1::FillCandidates()
+{
+    if (!NoEmptyCell())
+        boardlogic::fillCandidates(sd991->grid(), boardlogic::Open::Empty);
+    if (AutoUpdateOn()) {
+        for (int i = 0; i < 81; ++i) {
+            TPicNode *cell = sd991->cellAt(i);
+            if (cell->state == stCandidates)
+                cell->value = sd991->FilterCandidates(cell->row, cell->col);
+        }
+    }
+}
+
+void TForm1::disnote1Click()
+{
+    UpdateLock lock(sd991);
+    if (rb_none->isChecked()) {
+        sd991->ShowNone();
+    } else if (rb_one->isChecked()) {
+        if (!NoEmptyCell())
+            boardlogic::fillCandidates(sd991->grid(), boardlogic::Open::Empty);
+        const QString digit = QString::number(SelectedDigit());
+        setPopupOnCells([&](TPicNode *cell) { return cell->value.contains(digit) && cell->state != stFixed; });
+        sd991->ShowOnly(SelectedDigit());
+    } else if (rb_all->isChecked()) {
+        sd991->ShowAll();
+    }
+    RefreshColors();
+}
+
+namespace {
+intent::Button buttonOf(Qt::MouseButton button)
+{
+    return button == Qt::LeftButton    ? intent::Button::Left
+           : button == Qt::RightButton ? intent::Button::Right
+                                       : intent::Button::Other;
+}
+} // namespace
+
+void TForm1::CellMouseDown(QObject *sender, Qt::MouseButton button)
+{
+    if (auto *cell = qobject_cast<TPicNode *>(sender))
+        apply(intent::cellClick(buttonOf(button), pressedAt(cell)), cell);
+}
+
+void TForm1::MarkMouseDown(QObject *sender, Qt::MouseButton button)
+{
+    auto *mark = qobject_cast<Tmousepanel *>(sender);
+    TPicNode *cell = TPicNode::cellOf(mark);
+    if (!mark || !cell || cell == mark)
+        return;
+    apply(intent::markClick(buttonOf(button), mark->caption().toInt()), cell);
+}
+
+bool TForm1::apply(const intent::Intent &in, TPicNode *cell)
+{
+    using intent::Kind;
+    switch (in.kind) {
+    case Kind::None:
+        return false;
+    case Kind::Undo:
+    case Kind::Redo: {
+        // A move the clock has not sampled yet is recorded first, so the
+        // step back undoes that move and the step forward can bring it back.
+        if (gameRunning())
+            RecordStep();
+        UpdateStepButtons();
+        QToolButton *button = in.kind == Kind::Undo ? tbback : tbnext;
+        if (!button->isEnabled())
+            return false;
+        button->click();
+        return true;
+    }
+    case Kind::PlaceMark:
+        PlaceDigit(cell, QString::number(in.digit));
+        ppTag = -1;
+        return true;
+    case Kind::StrikeMark: {
+        {
+            UpdateLock lock(sd991);
+            cell->value = DeleteDigits(cell->value, QString::number(in.digit));
+            if (cell->value.size() == 1) {
+                cell->state = stBigNumber;
+                if (AutoUpdateOn())
+                    sd991->RemoveFromPeers(cell->row, cell->col);
+            } else {
+                cell->state = stCandidates;
+            }
+            moveMade();
+        }
+        ppTag = -1;
+        return true;
+    }
+    case Kind::Menu:
+        // The right button on the cell's free area: its press, then the menu.
+        apply({Kind::Touch}, cell);
+        ppPopup(cell);
+        if (!pp->isEmpty())
+            pp->exec(cell->mapToGlobal(QPoint(cell->width() / 2, cell->height() / 2)));
+        return true;
+    case Kind::Touch:
+        if (in.onMark) {
+            {
+                UpdateLock lock(sd991);
+                moveMade();
+            }
+            ppTag = -1;
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    // A press on the cell itself: write, empty, take back, or nothing but
+    // the refresh.
+    bool solved = false;
+    if (rb_none->isChecked()) {
+        UpdateLock lock(sd991);
+        if (in.kind == Kind::Write) {
+            cell->value = QString::number(in.digit);
+            cell->state = stBigNumber;
+        } else if (in.kind == Kind::Empty) {
+            cell->state = stCandidates;
+            cell->value.clear();
+        }
+        sd991->CheckConflicts();
+        solved = sd991->IsSolved();
+        UpdateDigitBars();
+        sd991->ShowNone();
+        HighlightDigit();
+        RefreshColors();
+    } else {
+        UpdateLock lock(sd991);
+        ppTag = 0;
+        if (in.kind == Kind::TakeBack) {
+            const QString old = cell->value;
+            cell->value = sd991->CandidatesOf(cell->row, cell->col);
+            cell->state = stCandidates;
+            sd991->RestoreToPeers(cell->row, cell->col, old);
+            sd991->CheckConflicts();
+            solved = sd991->IsSolved();
+            UpdateDigitBars();
+            redraw();
+            RefreshColors();
+        }
+    }
+    if (solved)
+        Finish();
+    MarkWrongDigits();
+    return true;
+}
+
+void TForm1::PlaceDigit(TPicNode *cell, const QString &digit)
+{
+    UpdateLock lock(sd991);
+    cell->value = digit;
+    cell->state = stBigNumber;
+    if (AutoUpdateOn())
+        sd991->RemoveFromPeers(cell->row, cell->col);
+    moveMade();
+}
+
+void TForm1::moveMade()
+{
+    UpdateDigitBars();
+    sd991->CheckConflicts();
+    redraw();
+    HighlightDigit();
+    RefreshColors();
+    MarkWrongDigits();
+    if (sd991->IsSolved())
+        Finish();
+}
+
+void TForm1::ppPopup(QObject *sender)
+{
+    popupCell_ = TPicNode::cellOf(sender);
+    BuildCandidateMenu(popupCell_ ? popupCell_->value : QString());
+    if (ppTag == -1)
+        pp->clear();
+}
+
+void TForm1::BuildCandidateMenu(const QString &list)
+{
+    pp->clear();
+    auto add = [this](const QString &caption, const QString &code) {
+        QAction *a = pp->addAction(caption);
+        a->setStatusTip(code); // the action code travels in the item's hint
+        seams::connectGuarded(a, &QAction::triggered, this, [this, a] { CandidateMenuClick(a); });
+    };
+    for (int d = 1; d <= 9; ++d)
+        if (!list.contains(QString::number(d)))
+            add(QStringLiteral("Add %1").arg(d), QStringLiteral("+%1").arg(d));
+    if (!list.isEmpty())
+        pp->addSeparator();
+    for (int d = 1; d <= 9; ++d)
+        if (list.contains(QString::number(d)))
+            add(QStringLiteral("Move %1").arg(d), QStringLiteral("-%1").arg(d));
+    pp->addSeparator();
+    add(QStringLiteral("Regenerate Candidate Numbers"), QStringLiteral("X"));
+}
+
+void TForm1::CandidateMenuClick(QAction *item)
+{
+    TPicNode *cell = popupCell_;
+    const QString code = item->statusTip();
+    if (!cell || code.isEmpty())
+        return;
+    UpdateLock lock(sd991);
+    const QChar op = code.at(0);
+    const QString d = code.mid(1, 1);
+    if (op == QLatin1Char('+')) {
+        if (cell->state == stBigNumber) {
+            const QString old = cell->value;
+            cell->value = AddDigits(cell->value, d);
+            cell->state = stCandidates;
+            sd991->RestoreToPeers(cell->row, cell->col, old);
+        } else {
+            cell->value = AddDigits(cell->value, d);
+        }
+    } else if (op == QLatin1Char('-')) {
+        cell->value = RemoveDigit(cell->value, d);
+    } else if (op == QLatin1Char('X')) {
+        if (cell->state == stBigNumber) {
+            const QString old = cell->value;
+            cell->state = stCandidates;
+            sd991->RestoreToPeers(cell->row, cell->col, old);
+        }
+        cell->value = sd991->CandidatesOf(cell->row, cell->col);
+    }
+    cell->state = stCandidates;
+    UpdateDigitBars();
+    sd991->CheckConflicts();
+    redraw();
+    RefreshColors();
+    const bool solved = sd991->IsSolved();
+    MarkWrongDigits();
+    if (solved)
+        Finish();
+}
+
+intent::At TForm1::pressedAt(const TPicNode *cell) const
+{
+    intent::At at;
+    at.mode = rb_all->isChecked() ? intent::Mode::All
+              : rb_one->isChecked() ? intent::Mode::OnlyOne
+                                    : intent::Mode::None;
+    at.selected = SelectedDigit();
+    if (cell) {
+        at.state = cell->state;
+        at.value = cell->value;
+        at.menu = cell->PopupMenu() != nullptr;
+    }
+    return at;
+}
+
+
+// What the player reads off the board besides the digits: the digit
+// counters, the cell colours, wrong digits and the finish.
+
+namespace {
+
+void setBarColor(QProgressBar *bar, TColor c)
+{
+    if (bar->property("TColor").toInt() == c && bar->property("TColor").isValid())
+        return;
+    bar->setProperty("TColor", c);
+    QPalette pal = bar->palette();
+    pal.setColor(QPalette::Highlight, toQColor(c));
+    bar->setPalette(pal);
+}
+
+} // namespace
+
+int TForm1::SelectedDigit() const { return digitPad->down(); }
+
+bool TForm1::NoEmptyCell() const
+{
+    for (int i = 0; i < 81; ++i)
+        if (sd991->cellAt(i)->value.isEmpty())
+            return false;
+    return true;
+}
+
+void TForm1::SetDigitButtons(int d)
+{
+    digitPad->setAllowAllUp(d == 0);
+    if (d >= 1 && d <= 9)
+        digitPad->setDown(d);
+}
+
+void TForm1::UpdateDigitBars()
+{
+    int count[10] = {};
+    for (int i = 0; i < 81; ++i) {
+        ++count[boardlogic::placedDigit(*sd991->cellAt(i))];
+    }
+    for (int d = 1; d <= 9; ++d) {
+        QProgressBar *bar = ProgressBar[static_cast<size_t>(d)];
+        // The bar's range is 0..9; a board with more of one digit (a clash)
+        // shows it full, and the colour follows the position shown.
+        bar->setValue(std::min(count[d], 9));
+        setBarColor(bar, bar->value() == 9 ? clr::Red : clr::Blue);
+    }
+}
+
+TColor TForm1::CellColor(int row, int col) const
+{
+    const TPicNode *cell = sd991->Cell(row, col);
+    TColor c = sd991->BoxColor(row, col);
+    if (cell->state != stCandidates && cell->value == QString::number(SelectedDigit()))
+        c = clr::rgbOr(sd991->highcolor, builtin::Highlight);
+    if (cell->errflag)
+        c = sd991->errorcolor;
+    return c;
+}
+
+void TForm1::RecolorCells()
+{
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        const TColor c = CellColor(cell->row, cell->col);
+        cell->setPanelColor(c);
+        cell->setcolor(c);
+    }
+}
+
+void TForm1::RefreshColors()
+{
+    RecolorCells();
+    MarkWrongDigits();
+}
+
+void TForm1::HighlightDigit()
+{
+    const int d = SelectedDigit();
+    if (d == 0)
+        return;
+    const QString digit = QString::number(d);
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        if (cell->value == digit && !cell->errflag && cell->state != stCandidates)
+            cell->setPanelColor(clr::rgbOr(sd991->highcolor, builtin::Highlight));
+    }
+}
+
+void TForm1::Finish()
+{
+    if (!sd991->IsSolved())
+        return;
+    sd991->setEnabled(false);
+    WC_Label->show();
+    // The winning move is the last step of the record.
+    recordMove();
+    TimeLabel1->setTimerenabled(false);
+    ShowHelpText(play_.gameFinished(TimeLabel1->MS()));
+}
+
+void TForm1::MarkWrongDigits()
+{
+    QString digits(81, QLatin1Char('0'));
+    for (int i = 0; i < 81; ++i) {
+        const int s = QJ1->node(i / 9 + 1, i % 9 + 1).digit;
+        if (s >= 1 && s <= 9)
+            digits[i] = QChar(u'0' + s);
+    }
+    play_.findWrongDigits(sd991->grid(), digits);
+    for (int i = 0; i < 81; ++i)
+        if (play_.wrongDigit(i))
+            sd991->cellAt(i)->setFontColorValue(clr::WrongDigit);
+}
+
+void TForm1::sayClashes()
+{
+    const int clashes = boardlogic::clashCount(sd991->grid());
+    if (clashes > 1) {
+        clashesSaid_ = QStringLiteral("%1 clashes on the board").arg(clashes);
+        ShowHelpText(clashesSaid_);
+    } else if (!clashesSaid_.isEmpty()) {
+        if (sb1->panelText() == clashesSaid_)
+            ClearHelpText();
+        clashesSaid_.clear();
+    }
+}
+
+
+// Hint, solution and restart.
+
+void TForm1::ToolButton9Click()
+{
+    const QString s = QJ1->GetSolution();
+    if (s.isEmpty())
+        return;
+    TPicNode *target = nullptr;
+    for (int i = 0; i < 81; ++i)
+        if (sd991->cellAt(i)->state == stCandidates)
+            target = sd991->cellAt(i);
+    if (!target)
+        return;
+    UpdateLock lock(sd991);
+    target->value = s.mid(geometry::boardIndex(target->row, target->col), 1);
+    target->state = stBigNumber;
+    if (AutoUpdateOn())
+        sd991->RemoveFromPeers(target->row, target->col);
+    redraw();
+    target->setPanelColor(clr::HintCell);
+    play_.hintUsed();
+}
+
+void TForm1::FillWithSolution(const QString &s)
+{
+    UpdateLock lock(sd991);
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        if (cell->state == stFixed)
+            continue;
+        cell->value = s.mid(i, 1);
+        cell->state = stBigNumber;
+    }
+    sd991->ShowAll();
+    sd991->CheckConflicts();
+    RefreshColors();
+    play_.solutionShown();
+}
+
+void TForm1::tbsolveClick()
+{
+    if (!puzzleOnBoard_)
+        return;
+    if (!seams::messages().ask(QStringLiteral("Are you sure you want to see the solution?")))
+        return;
+    const QString s = QJ1->GetSolution();
+    if (!s.isEmpty()) {
+        FillWithSolution(s);
+        return;
+    }
+    const GivensVerdict &v = givensVerdict();
+    if (v.verdict == 0) {
+        FillWithSolution(v.first);
+    } else if (v.verdict == 1) {
+        seams::messages().report(QStringLiteral("Puzzle is not solvable"));
+    } else {
+        seams::messages().report(QStringLiteral("This Puzzle has at least two solutions,Press OK to view it."));
+        w_.Frmdas->ShowSolutions(v.first, v.second);
+    }
+}
+
+const TForm1::GivensVerdict &TForm1::givensVerdict()
+{
+    // Every cell but a given is a blank to the solver.
+    const QString givens = sd991->GivensString();
+    if (!verdict_ || verdict_->givens != givens) {
+        GivensVerdict v;
+        v.givens = givens;
+        v.verdict = w_.frm_sol->CheckPuzzle(givens, v.first, v.second);
+        verdict_ = v;
+    }
+    return *verdict_;
+}
+
+QString TForm1::KnownSolution()
+{
+    const QString stored = QJ1->GetSolution();
+    if (stored.size() == 81)
+        return stored;
+    if (puzzleOnBoard_ && givensVerdict().verdict == 0)
+        return givensVerdict().first;
+    return {};
+}
+
+void TForm1::tbresignClick()
+{
+    // Without a puzzle there are no givens to go back to.
+    if (!puzzleOnBoard_)
+        return;
+    if (!seams::messages().ask(QStringLiteral("Are you sure you want to reset this game to the initial state?")))
+        return;
+    UpdateLock lock(sd991);
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        if (cell->state != stFixed) {
+            cell->value = QStringLiteral("123456789");
+            cell->state = stCandidates;
+        }
+    }
+    boardlogic::fillCandidates(sd991->grid(), boardlogic::Open::All);
+    sd991->setEnabled(true);
+    sd991->CheckConflicts();
+    WC_Label->hide();
+    rb_none->setChecked(true);
+    digitPad->setDown(1);
+    UpdateDigitBars();
+    disnote1Click();
+    sd991->HideMarks();
+    ResetSteps();
+    for (QToolButton *b : {tbback, tbfirst, tbnext, tblast})
+        b->setEnabled(false);
+    TimeLabel1->setTimerenabled(true);
+    TimeLabel1->setMS(0);
+    MarkWrongDigits();
+}
+
+
+// The commands beside the specified ones: best times, options, How to Play,
+// printed puzzle sheets.
+
+void TForm1::BestTimesClick() { w_.frmBestTimes->exec(); }
+void TForm1::OptionsClick() { w_.frmOptions->exec(); }
+void TForm1::PrintPuzzlesClick() { w_.frmPrintSheets->exec(); }
+
+void TForm1::HowToPlayClick()
+{
+    w_.frmHowToPlay->show();
+    w_.frmHowToPlay->raise();
+}
+
+void TForm1::OptionsChanged()
+{
+    // An empty board has no clashes or wrong digits to show.
+    if (!puzzleOnBoard_)
+        return;
+    UpdateLock lock(sd991);
+    ShowStep();
+    RefreshColors();
+}
