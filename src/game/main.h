@@ -55,7 +55,7 @@ public:
     QAction *appearance1, *CopyPuzzleToClipboard1, *N15, *ExplainNextStep1;
     QAction *CheckNewVersion1, *AutoCheckNewVersion1, *Visit1, *N9, *About1;
     QAction *PrintPuzzles1, *N16, *Pause1, *BestTimes1, *Options1, *HowToPlay1;
-    QAction *OpenPuzzleFile1;
+    QAction *OpenPuzzleFile1, *NextPuzzle1;
 
     // Upper tool bar.
     QFrame *ToolBar1;
@@ -214,6 +214,10 @@ public:
     // drop on the window, a file named on the command line.
     void OpenPuzzleFileClick();
     void OpenPuzzleFile(const QString &path);
+    // File > Next Puzzle: the next of the collection last played from,
+    // enabled while there is one.
+    void NextPuzzleClick();
+    void UpdateNextPuzzle();
     // A drop: its first local file, else its text.
     void OpenDropped(const QMimeData &data);
     // True when no game is running or the player, if the options say to
