@@ -1,18 +1,43 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ; The Windows installer: the portable folder installed into Program Files,
-; a Start-menu shortcut, and an uninstaller listed under Add/Remove
-; Programs. build.sh windows defines VERSION, STAGE (the portable folder),
-; FILES and UNFILES (the lists of what it holds) and OUTFILE.
+; a Start-menu shortcut, the puzzle files .sdk, .sdm and .ss opened by the
+; game, and an uninstaller listed under Add/Remove Programs. build.sh
+; windows defines VERSION, STAGE (the portable folder), FILES and UNFILES
+; (the lists of what it holds) and OUTFILE.
 ; A 64-bit installer for a 64-bit game: it also runs where Windows (or
 ; Wine) has no 32-bit side.
 Target amd64-unicode
 SetCompressor /SOLID lzma
 !include MUI2.nsh
 !include FileFunc.nsh
+!include LogicLib.nsh
 
 !define APPNAME "Sudoku Nodala"
 !define PUBLISHER "The Sudoku Nodala developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\SudokuNodala"
+!define PROGID "SudokuNodala.Puzzle"
+!define CLASSES "Software\Classes"
+
+; For every user, as the rest of the installation. The game is offered for
+; the extension and becomes its default only where no program is yet.
+!macro Associate EXT
+  WriteRegStr HKLM "${CLASSES}\${EXT}\OpenWithProgids" "${PROGID}" ""
+  ReadRegStr $0 HKLM "${CLASSES}\${EXT}" ""
+  ${If} $0 == ""
+    WriteRegStr HKLM "${CLASSES}\${EXT}" "" "${PROGID}"
+  ${EndIf}
+!macroend
+
+; Takes back only what Associate wrote; another program's default stays.
+!macro Unassociate EXT
+  DeleteRegValue HKLM "${CLASSES}\${EXT}\OpenWithProgids" "${PROGID}"
+  DeleteRegKey /ifempty HKLM "${CLASSES}\${EXT}\OpenWithProgids"
+  ReadRegStr $0 HKLM "${CLASSES}\${EXT}" ""
+  ${If} $0 == "${PROGID}"
+    DeleteRegValue HKLM "${CLASSES}\${EXT}" ""
+  ${EndIf}
+  DeleteRegKey /ifempty HKLM "${CLASSES}\${EXT}"
+!macroend
 
 Name "${APPNAME} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -61,6 +86,15 @@ Section "Install"
   CreateShortCut "$SMPROGRAMS\${APPNAME}.lnk" "$INSTDIR\sudoku-nodala.exe" "" "$INSTDIR\sudoku-nodala.exe" 0 \
       SW_SHOWNORMAL "" "A Sudoku game"
 
+  WriteRegStr HKLM "${CLASSES}\${PROGID}" "" "Sudoku puzzle"
+  WriteRegStr HKLM "${CLASSES}\${PROGID}\DefaultIcon" "" "$INSTDIR\sudoku-nodala.exe,0"
+  WriteRegStr HKLM "${CLASSES}\${PROGID}\shell\open\command" "" '"$INSTDIR\sudoku-nodala.exe" "%1"'
+  !insertmacro Associate ".sdk"
+  !insertmacro Associate ".sdm"
+  !insertmacro Associate ".ss"
+  ; SHCNE_ASSOCCHANGED: Explorer shows the new icons at once.
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
+
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${APPNAME}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
@@ -84,4 +118,9 @@ Section "Uninstall"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${APPNAME}.lnk"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  !insertmacro Unassociate ".sdk"
+  !insertmacro Unassociate ".sdm"
+  !insertmacro Unassociate ".ss"
+  DeleteRegKey HKLM "${CLASSES}\${PROGID}"
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

@@ -3,6 +3,7 @@
 #include "board/BoardLogic.h"
 #include "board/GameHost.h"
 #include "board/PICSD33.h"
+#include "exchange/PuzzleCollection.h"
 #include "exchange/PuzzlePicker.h"
 #include "periphery/Seams.h"
 #include "solver/Usol.h"
@@ -47,10 +48,24 @@ bool PuzzleOpener::Open(const puzzlefile::FileRead &read, const QString &name)
     }
     if (read.puzzles.size() == 1)
         return Play(read.puzzles.first());
-    PuzzlePicker picker(read.puzzles, name, host_.MainWindow());
+    auto collection = std::make_unique<PuzzleCollection>(read.puzzles);
+    PuzzlePicker picker(*collection, name, host_.MainWindow());
     if (picker.exec() != QDialog::Accepted || picker.chosen() < 0)
         return false;
-    return Play(read.puzzles.at(picker.chosen()));
+    collection_ = std::move(collection);
+    played_ = picker.chosen();
+    return Play(collection_->puzzles().at(played_));
+}
+
+bool PuzzleOpener::HasNext() { return collection_ && collection_->mayHaveNext(played_); }
+
+bool PuzzleOpener::PlayNext()
+{
+    const int next = collection_ ? collection_->next(played_) : -1;
+    if (next < 0)
+        return false;
+    played_ = next;
+    return Play(collection_->puzzles().at(played_));
 }
 
 bool PuzzleOpener::Play(const puzzlefile::Puzzle &puzzle)

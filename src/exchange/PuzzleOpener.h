@@ -7,12 +7,14 @@
 #include <memory>
 
 class GameHost;
+class PuzzleCollection;
 class TPICSD33;
 class Tfrm_sol;
 
 // Opens puzzle files and dropped texts as games: one puzzle is played at
-// once, a collection first offers the picker. A puzzle is played as Play
-// Puzzle of the create-or-import window plays one (level "Unknown").
+// once, a collection first offers the picker and is kept for Next Puzzle.
+// A puzzle is played as Play Puzzle of the create-or-import window plays
+// one (level "Unknown").
 class PuzzleOpener : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +33,15 @@ public:
     // solutions are played only after the question. True when it started.
     bool Play(const puzzlefile::Puzzle &puzzle);
 
+    // File > Next Puzzle: the puzzle after the one last played from a
+    // collection, among those its picker's level shows. Moves on even when
+    // that puzzle is refused, so the next Next goes past it.
+    bool PlayNext();
+    // False when no collection was played from or its last was reached.
+    bool HasNext();
+    // The collection last played from, or null.
+    PuzzleCollection *collection() const { return collection_.get(); }
+
     // The file dialog's filters: the formats read, then all files.
     static QString fileFilters();
 
@@ -40,4 +51,6 @@ private:
     GameHost &host_;
     Tfrm_sol *const &solver_;
     std::unique_ptr<TPICSD33> board_; // the puzzle handed to the game
+    std::unique_ptr<PuzzleCollection> collection_;
+    int played_ = -1; // the place in collection_ of the puzzle last played
 };

@@ -1,60 +1,126 @@
 #include "exchange/PuzzlePicker.h"
 
-#include <QAbstractListModel>
+#include "exchange/PuzzleCollection.h"
+
+#include <QComboBox>
 #include <QDialogButtonBox>
-#include <QListView>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
 
-// One line a puzzle, made when the view asks for it.
-class PuzzleList final : public QAbstractListModel {
-public:
-    PuzzleList(const QList<puzzlefile::Puzzle> &puzzles, QObject *parent)
-        : QAbstractListModel(parent), puzzles_(puzzles) {}
-
-    int rowCount(const QModelIndex &parent) const override
-    {
-        return parent.isValid() ? 0 : static_cast<int>(puzzles_.size());
-    }
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (role != Qt::DisplayRole || !index.isValid())
-            return {};
-        const puzzlefile::Puzzle &p = puzzles_.at(index.row());
-        const QString line = PuzzlePicker::tr("No. %1: %n givens", nullptr, puzzlefile::givensCount(p)).arg(index.row() + 1);
-        return p.title.isEmpty() ? line : PuzzlePicker::tr("%1, %2").arg(line, p.title);
-    }
-
-private:
-    const QList<puzzlefile::Puzzle> &puzzles_;
-};
+// Long enough to grade many puzzles, short enough to keep the window lively.
+constexpr int kSliceMs = 40;
 
 } // namespace
 
-PuzzlePicker::PuzzlePicker(const QList<puzzlefile::Puzzle> &puzzles, const QString &fileName, QWidget *parent)
-    : QDialog(parent)
+PuzzlePicker::PuzzlePicker(PuzzleCollection &collection, const QString &fileName, QWidget *parent)
+    : QDialog(parent), collection_(collection)
 {
     setWindowTitle(tr("Open Puzzle File: %1").arg(fileName));
     auto *layout = new QVBoxLayout(this);
-    list = new QListView(this);
-    list->setUniformItemSizes(true); // the view measures one row, not every row
-    list->setModel(new PuzzleList(puzzles, list));
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    layout->addWidget(list);
+
+    auto *filterRow = new QHBoxLayout;
+    levelFilter = new QComboBox(this);
+    levelFilter->addItem(tr("All levels"), PuzzleCollection::kAll);
+    for (int kind = 0; kind < PuzzleCollection::KindCount; ++kind)
+        levelFilter->addItem(PuzzleCollection::kindName(kind), kind);
+    levelFilter->setCurrentIndex(levelFilter->findData(collection.filter()));
+    auto *filterLabel = new QLabel(tr("&Level:"), this);
+    filterLabel->setBuddy(levelFilter);
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(levelFilter, 1);
+    layout->addLayout(filterRow);
+
+    table = new QTableView(this);
+    table->setModel(&collection);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    // Fixed widths and heights: measuring contents would grade every row.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    table->horizontalHeader()->setStretchLastSection(true);
+    const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    table->setColumnWidth(PuzzleCollection::Number, digit * 9);
+    table->setColumnWidth(PuzzleCollection::Givens, digit * 7);
+    table->setColumnWidth(PuzzleCollection::Level, fontMetrics().horizontalAdvance(
+        PuzzleCollection::kindName(PuzzleCollection::NotUnique)) + digit * 2);
+    layout->addWidget(table, 1);
+
+    progress = new QLabel(this);
+    layout->addWidget(progress);
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     QPushButton *play = buttons->addButton(tr("&Play"), QDialogButtonBox::AcceptRole);
     play->setDefault(true);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(list, &QListView::doubleClicked, this, &QDialog::accept);
+    connect(table, &QTableView::doubleClicked, this, &QDialog::accept);
+    connect(levelFilter, &QComboBox::currentIndexChanged, this, &PuzzlePicker::filterChosen);
+    grading_.setInterval(0);
+    connect(&grading_, &QTimer::timeout, this, &PuzzlePicker::gradeSlice);
+
     choose(0);
-    resize(420, 360);
+    filterChosen();
+    resize(560, 420);
 }
 
-int PuzzlePicker::chosen() const { return list->currentIndex().isValid() ? list->currentIndex().row() : -1; }
+int PuzzlePicker::chosen() const
+{
+    const QModelIndex current = table->currentIndex();
+    return current.isValid() ? collection_.indexAt(current.row()) : -1;
+}
 
-void PuzzlePicker::choose(int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
+void PuzzlePicker::choose(int index)
+{
+    const int row = collection_.rowOf(index);
+    if (row >= 0)
+        table->selectRow(row);
+}
+
+void PuzzlePicker::filterChosen()
+{
+    const int before = chosen();
+    collection_.setFilter(levelFilter->currentData().toInt());
+    choose(before);
+    if (collection_.filter() != PuzzleCollection::kAll && collection_.gradedCount() < collection_.puzzles().size())
+        grading_.start();
+    else
+        grading_.stop();
+    showProgress();
+}
+
+void PuzzlePicker::gradeSlice()
+{
+    QElapsedTimer slice;
+    slice.start();
+    bool more = true;
+    while (more && slice.elapsed() < kSliceMs)
+        more = collection_.gradeMore(1);
+    if (!more)
+        grading_.stop();
+    if (!table->currentIndex().isValid() && collection_.rowCount() > 0)
+        table->selectRow(0);
+    showProgress();
+}
+
+void PuzzlePicker::showProgress()
+{
+    const qsizetype total = collection_.puzzles().size();
+    if (collection_.filter() == PuzzleCollection::kAll)
+        progress->setText(tr("%n puzzles", nullptr, static_cast<int>(total)));
+    else
+        progress->setText(tr("%1 of %2 puzzles graded: %3 shown")
+                              .arg(collection_.gradedCount())
+                              .arg(total)
+                              .arg(collection_.rowCount()));
+}

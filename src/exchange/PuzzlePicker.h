@@ -1,22 +1,34 @@
 #pragma once
 
-#include "exchange/PuzzleFile.h"
-
 #include <QDialog>
+#include <QTimer>
 
-class QListView;
+class PuzzleCollection;
+class QComboBox;
+class QLabel;
+class QTableView;
 
-// The choice of one puzzle of a collection: each with its number, its
-// givens count and its title; Play (or a double click) takes the one
-// chosen. The list is drawn as it scrolls, so a file of many thousands
-// opens at once.
+// The choice of one puzzle of a collection: each with its number, givens
+// count, level and title, a filter by level; Play (or a double click)
+// takes the one chosen. Only the rows in view are graded; with a level
+// chosen, the rest are graded a slice at a time while the window waits.
 class PuzzlePicker : public QDialog {
     Q_OBJECT
 public:
-    PuzzlePicker(const QList<puzzlefile::Puzzle> &puzzles, const QString &fileName, QWidget *parent = nullptr);
+    PuzzlePicker(PuzzleCollection &collection, const QString &fileName, QWidget *parent = nullptr);
 
-    QListView *list = nullptr;
-    // The row chosen, or -1.
+    QTableView *table = nullptr;
+    QComboBox *levelFilter = nullptr; // kAll, then each kind
+    QLabel *progress = nullptr;
+    // The puzzle chosen (its place in the file), or -1.
     int chosen() const;
-    void choose(int row);
+    void choose(int index);
+
+private:
+    void filterChosen();
+    void gradeSlice();
+    void showProgress();
+
+    PuzzleCollection &collection_;
+    QTimer grading_;
 };

@@ -32,6 +32,14 @@ void TForm1::OpenPuzzleFile(const QString &path)
         w_.puzzleOpener->OpenFile(path);
 }
 
+void TForm1::NextPuzzleClick()
+{
+    if (w_.puzzleOpener->HasNext() && MayReplaceGame())
+        w_.puzzleOpener->PlayNext();
+}
+
+void TForm1::UpdateNextPuzzle() { NextPuzzle1->setEnabled(w_.puzzleOpener->HasNext()); }
+
 void TForm1::dragEnterEvent(QDragEnterEvent *event)
 {
     const QMimeData *data = event->mimeData();

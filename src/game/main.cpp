@@ -192,6 +192,7 @@ void TForm1::buildMenus()
           {&TForm1::PrintPuzzles1, "PrintPuzzles1", "Print Puzzles...", {&TForm1::PrintPuzzlesClick}},
           // Below the older items, so their places in the menu stay.
           {&TForm1::OpenPuzzleFile1, "OpenPuzzleFile1", "&Open Puzzle File...", {&TForm1::OpenPuzzleFileClick}},
+          {&TForm1::NextPuzzle1, "NextPuzzle1", "&Next Puzzle", {&TForm1::NextPuzzleClick}},
           {&TForm1::N18, "N18", "-", {}},
           {&TForm1::Exit1, "Exit1", "&Exit", {&TForm1::Exit1Click}}}},
         {&TForm1::N10, "N10", "New Game",
@@ -238,6 +239,8 @@ void TForm1::buildMenus()
         }
     }
     AutoCheckNewVersion1->setCheckable(true);
+    NextPuzzle1->setEnabled(false); // until a collection is played from
+    connect(File1, &QMenu::aboutToShow, this, &TForm1::UpdateNextPuzzle);
     const keytable::Binding explain = keytable::bindingOf(keytable::Action::Explain);
     ExplainNextStep1->setShortcut(QKeySequence(QKeyCombination(explain.modifiers, Qt::Key(explain.key))));
 }

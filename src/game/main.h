@@ -52,7 +52,7 @@ public:
     // Menu bar (the rest of its items are the window's own).
     QMenu *File1, *N10, *ools1, *N7;
     QAction *Exit1, *appearance1, *ExplainNextStep1, *CheckNewVersion1, *AutoCheckNewVersion1, *Visit1;
-    QAction *Pause1, *OpenPuzzleFile1;
+    QAction *Pause1, *OpenPuzzleFile1, *NextPuzzle1;
 
     // Upper tool bar.
     QFrame *ToolBar1;
@@ -169,6 +169,10 @@ public:
     // Puzzle files and texts from outside: a drop on the window, a file
     // named on the command line (and the menu's file question).
     void OpenPuzzleFile(const QString &path);
+    // File > Next Puzzle: the next of the collection last played from,
+    // enabled while there is one.
+    void NextPuzzleClick();
+    void UpdateNextPuzzle();
     // A drop: its first local file, else its text.
     void OpenDropped(const QMimeData &data);
 

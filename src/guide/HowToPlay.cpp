@@ -67,6 +67,22 @@ replaces one in progress, and whether minimising pauses.</p>
 <p><b>File &gt; Print Puzzles</b> prints a sheet of puzzles of a level (or one
 of each), up to twelve, one to six to a page, with a page of solutions, or
 saves it as PDF.</p>
+<h2>Puzzle files</h2>
+<p><b>File &gt; Open Puzzle File</b>, a file or text dropped on the window, or
+a file named on the command line starts a puzzle as a game of level
+"Unknown". The game reads:</p>
+<ul>
+<li>collections one puzzle a line (<i>.sdm</i>, <i>.txt</i>): 81 cells, ".", "0"
+or "*" for a blank, with or without a comment after the puzzle;</li>
+<li>grids of nine rows, with or without frames and "#" header lines
+(SadMan and SudoCue <i>.sdk</i>, Simple Sudoku <i>.ss</i> and its copied text);</li>
+<li>puzzle addresses with <i>bd=</i> and 81 digits, HoDoKu library lines, Solo's
+game IDs (<i>3x3:</i>) and OpenSudoku files (<i>.opensudoku</i>);</li>
+<li>the four layouts of <b>File &gt; Import or Create Sudoku</b>.</li>
+</ul>
+<p>A file of several puzzles lists them with their number, givens, level and
+title; choose a level to list only its puzzles, and <b>Play</b> one.
+<b>File &gt; Next Puzzle</b> then plays the next one of that list.</p>
 )";
 
 } // namespace

@@ -8,7 +8,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QListView>
+#include <QMenu>
+#include <QTableView>
 #include <QMimeData>
 #include <QtTest>
 
@@ -30,6 +31,27 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         return {};
     return f.fileName();
+}
+
+// Once the picker shows: its rows, each as its cells joined by spaces, go
+// into what this returns; then it plays the puzzle at index.
+std::shared_ptr<QStringList> pick(int index)
+{
+    auto shown = std::make_shared<QStringList>();
+    QTimer::singleShot(0, [=] {
+        auto *picker = qobject_cast<PuzzlePicker *>(QApplication::activeModalWidget());
+        QVERIFY(picker);
+        const QAbstractItemModel *model = picker->table->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < model->columnCount(); ++column)
+                cells << model->index(row, column).data().toString();
+            *shown << cells.join(' ');
+        }
+        picker->choose(index);
+        picker->accept();
+    });
+    return shown;
 }
 
 } // namespace
@@ -55,20 +77,39 @@ private slots:
     {
         fixture::Game g;
         const QString path = writeFile(g.dir, "three.sdm", kGivens + " first\n" + sparser() + " second\n" + kGivens + "\n");
-        QStringList shown;
-        QTimer::singleShot(0, [&] {
-            auto *picker = qobject_cast<PuzzlePicker *>(QApplication::activeModalWidget());
-            QVERIFY(picker);
-            for (int row = 0; row < 3; ++row)
-                shown << picker->list->model()->index(row, 0).data().toString();
-            picker->choose(1);
-            picker->accept();
-        });
+        const auto shown = pick(1);
         g.messages.answers << true; // several solutions: play it anyway
         g.form->OpenPuzzleFile(path);
-        QCOMPARE(shown, (QStringList{"No. 1: 21 givens, first", "No. 2: 20 givens, second", "No. 3: 21 givens"}));
+        QCOMPARE(*shown, (QStringList{"1 21 Beyond Diabolical first", "2 20 This puzzle has multiple solution second",
+                                     "3 21 Beyond Diabolical "}));
         QCOMPARE(g.messages.asked, QStringList{"This Puzzle has multiple solutions,Do you want to solve it anyway?"});
         QCOMPARE(g.form->sd991->GivensString().toLatin1(), sparser());
+    }
+
+    void nextPuzzlePlaysTheNextOfTheCollection()
+    {
+        fixture::Game g;
+        QByteArray clash = kGivens;
+        clash[1] = '8';
+        const QByteArray easy = QByteArray(fixture::kSolution).replace(0, 9, QByteArray(9, '0'));
+        const QString path = writeFile(g.dir, "four.sdm", kGivens + "\n" + clash + "\n" + easy + "\n" + kGivens + "\n");
+        const auto nextEnabled = [&] {
+            emit g.form->File1->aboutToShow();
+            return g.form->NextPuzzle1->isEnabled();
+        };
+        QVERIFY(!nextEnabled());
+        pick(0);
+        g.form->OpenPuzzleFile(path);
+        QVERIFY(nextEnabled());
+        g.form->NextPuzzle1->trigger(); // refused, and passed
+        QCOMPARE(g.messages.reports, QStringList{"Puzzle is not solvable"});
+        QCOMPARE(g.form->sd991->GivensString().toLatin1(), kGivens);
+        g.form->NextPuzzle1->trigger();
+        QCOMPARE(g.form->sd991->GivensString().toLatin1(), easy);
+        QCOMPARE(g.form->ndtxt->text(), levels::caption(levels::kUnknown));
+        g.form->NextPuzzle1->trigger();
+        QCOMPARE(g.form->sd991->GivensString().toLatin1(), kGivens);
+        QVERIFY(!nextEnabled());
     }
 
     void droppedFileOrTextIsPlayed()

@@ -157,7 +157,7 @@ private slots:
     void menusAndButtons()
     {
         QCOMPARE(captions(form->File1), (QStringList{"Printable Board", "&Import or Create Sudoku", "-",
-                                                      "Continue Your Last Game", "Print Puzzles...", "&Open Puzzle File...", "-",
+                                                      "Continue Your Last Game", "Print Puzzles...", "&Open Puzzle File...", "&Next Puzzle", "-",
                                                       "&Exit"}));
         QCOMPARE(captions(form->N10), (QStringList{"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical"}));
         QCOMPARE(captions(form->ools1),

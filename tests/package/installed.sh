@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package as a player meets it: build it, check it with lintian
-# and the desktop's validators, install it with apt, play as an ordinary
-# user under Xvfb across two runs of the installed game, remove it.
+# and the desktop's validators, install it with apt, see the desktop know
+# its puzzle files, play as an ordinary user under Xvfb across two runs of
+# the installed game, remove it.
 #   bash tests/package/installed.sh BUILD_DIR OUT_DIR     (as root)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -38,6 +39,19 @@ for page in sudoku-nodala sudoku-tool; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "/usr/share/man/man6/$page.6.gz" 2>&1 >/dev/null)
     [ -z "$warnings" ] || e2e_fail "man --warnings on $page(6): $warnings"
 done
+# The puzzle files' types, in the databases Debian's triggers rebuilt, and
+# the launcher that opens them.
+mime_types=(application/x-sudoku-sdk:sdk application/x-sudoku-sdm:sdm application/x-sudoku-ss:ss
+            application/x-opensudoku:opensudoku)
+[ -f "/usr/share/mime/packages/$app.xml" ] || e2e_fail "no shared-mime-info file"
+grep -q '^Exec=sudoku-nodala %f$' "$desktop" || e2e_fail "the launcher takes no file: $(grep '^Exec=' "$desktop")"
+for entry in "${mime_types[@]}"; do
+    type=${entry%%:*} ext=${entry#*:}
+    grep -q ":$type:\*\.$ext$" /usr/share/mime/globs2 || e2e_fail "the MIME database lacks $type (*.$ext)"
+    grep -q "^MimeType=.*$type;" "$desktop" || e2e_fail "the launcher does not list $type"
+    grep -q "^$type=.*$app\.desktop" /usr/share/applications/mimeinfo.cache \
+        || e2e_fail "the desktop database does not open $type with the game"
+done
 [ -f "/usr/share/icons/hicolor/scalable/apps/$app.svg" ] || e2e_fail "no scalable icon"
 for size in 48 64 128 256; do
     png=/usr/share/icons/hicolor/${size}x${size}/apps/$app.png
@@ -52,7 +66,7 @@ home=$(getent passwd "$player" | cut -d: -f6)
 data="$home/.local/share/Sudoku Nodala v3.0"
 # The launcher's command, found on the user's login PATH as a desktop
 # session would.
-exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+exec_line=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ %[fFuU]//')
 e2e_load_layout /usr/games/sudoku-tool
 e2e_start_x
 E2E_GAME=(setpriv --reuid="$player" --regid="$player" --init-groups --reset-env
@@ -100,4 +114,7 @@ for f in $files; do
     [ ! -e "$f" ] || e2e_fail "$f is left after removal"
 done
 [ -f "$data/lastgame.dat" ] || e2e_fail "removing the package took the player's game"
+for entry in "${mime_types[@]}"; do
+    ! grep -q ":${entry%%:*}:" /usr/share/mime/globs2 || e2e_fail "${entry%%:*} is left in the MIME database"
+done
 echo "installed-package test passed"

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The installer under Wine: a silent install into Program Files with its
-# Start-menu shortcut and uninstall entry; the installed game, its folder
+# Start-menu shortcut, uninstall entry and the puzzle files opened by the
+# game (another program's default kept); the installed game, its folder
 # read-only as it is for an ordinary Windows user, keeps its files in the
 # user's application data folder; the silent uninstall takes every program
-# file, the shortcut and the entry away and leaves the saves.
+# file, the shortcut, the entry and the associations away and leaves the
+# saves and the other program's default.
 #   bash tests/windows/installer.sh SETUP_EXE OUT_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,6 +23,12 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\SudokuNodala'
 user=$(wine cmd /c 'echo %USERNAME%' 2>/dev/null | tr -d '\r')
 data="$drive_c/users/$user/AppData/Roaming/Sudoku Nodala v3.0"
 
+classes='HKLM\Software\Classes'
+progid=SudokuNodala.Puzzle
+reg_default() { wine reg query "$classes\\$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p'; }
+# .ss belongs to another program already.
+wine reg add "$classes\.ss" /ve /d Other.ss /f >/dev/null 2>&1
+
 wine "$setup" /S
 wineserver -w
 for f in sudoku-nodala.exe sudoku-tool.exe uninstall.exe platforms/qwindows.dll LICENSE.txt; do
@@ -32,6 +40,15 @@ for value in "DisplayName.*Sudoku Nodala" "DisplayVersion.*3\.0" "Publisher.*Sud
              "DisplayIcon.*sudoku-nodala\.exe" "UninstallString.*uninstall\.exe" "EstimatedSize.*0x"; do
     grep -Eq "$value" <<<"$entry" || e2e_fail "the uninstall entry lacks $value"
 done
+command=$(reg_default "$progid\shell\open\command")
+[ "$command" = '"C:\Program Files\Sudoku Nodala\sudoku-nodala.exe" "%1"' ] || e2e_fail "the puzzle files open with: $command"
+for ext in .sdk .sdm .ss; do
+    wine reg query "$classes\\$ext\OpenWithProgids" 2>/dev/null | grep -q "$progid" \
+        || e2e_fail "the game is not offered for $ext"
+done
+[ "$(reg_default .sdk)" = "$progid" ] && [ "$(reg_default .sdm)" = "$progid" ] \
+    || e2e_fail "the game does not open .sdk and .sdm"
+[ "$(reg_default .ss)" = Other.ss ] || e2e_fail "the installer took .ss from another program"
 
 # The folder read-only, as Program Files is for an ordinary user (root
 # writes anywhere else: a read-only bind mount stops it too).
@@ -60,5 +77,9 @@ e2e_wait 60 "the uninstaller to finish" test ! -e "$app/sudoku-nodala.exe"
 [ ! -e "$app" ] || e2e_fail "the uninstaller left $(cd "$app" && find . | tr '\n' ' ')"
 [ ! -e "$link" ] || e2e_fail "the uninstaller left the shortcut"
 ! wine reg query "$key" >/dev/null 2>&1 || e2e_fail "the uninstaller left its entry"
+for k in "$progid" .sdk .sdm .ss\\OpenWithProgids; do
+    ! wine reg query "$classes\\$k" >/dev/null 2>&1 || e2e_fail "the uninstaller left $k"
+done
+[ "$(reg_default .ss)" = Other.ss ] || e2e_fail "the uninstaller took .ss from another program"
 [ -f "$data/lastgame.dat" ] && [ -f "$data/vorel.ini" ] || e2e_fail "the uninstaller took the saves"
 echo "Windows installer test passed"
