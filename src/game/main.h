@@ -169,10 +169,6 @@ public:
     // Puzzle files and texts from outside: a drop on the window, a file
     // named on the command line (and the menu's file question).
     void OpenPuzzleFile(const QString &path);
-    // File > Next Puzzle: the next of the collection last played from,
-    // enabled while there is one.
-    void NextPuzzleClick();
-    void UpdateNextPuzzle();
     // A drop: its first local file, else its text.
     void OpenDropped(const QMimeData &data);
 
@@ -223,6 +219,10 @@ private:
     void HowToPlayClick();
     void PrintPuzzlesClick();
     void OpenPuzzleFileClick();
+    // File > Next Puzzle: the next of the collection last played from,
+    // enabled while there may be one.
+    void NextPuzzleClick();
+    void UpdateNextPuzzle();
     // True when no game is running or the player, if the options say to
     // ask, agrees to end it.
     bool MayReplaceGame();
