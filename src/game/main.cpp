@@ -32,6 +32,11 @@
 #include "play/OptionsDialog.h"
 #include "exchange/PrintSheetsDialog.h"
 #include "exchange/PuzzleOpener.h"
+#include "records/Ufrmstep.h"
+#include "base/Digits.h"
+#include "puzzle/Ufrmtk.h"
+#include "base/AtomicTextFile.h"
+#include "records/GameRecordFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -1299,4 +1304,267 @@ void TForm1::OpenDropped(const QMimeData &data)
         OpenPuzzleFile(data.urls().first().toLocalFile());
     else if (data.hasText() && MayReplaceGame())
         w_.puzzleOpener->OpenText(data.text().toUtf8());
+}
+
+
+// The main window's side of the move history: sampling, the step buttons.
+
+void TForm1::ShowStep()
+{
+    sd991->CheckConflicts();
+    if (rb_none->isChecked()) {
+        sd991->ShowNone();
+        if (SelectedDigit() == 0)
+            SetDigitButtons(1);
+        HighlightDigit();
+    } else if (rb_all->isChecked()) {
+        sd991->ShowAll();
+    } else if (rb_one->isChecked()) {
+        sd991->ShowOnly(SelectedDigit());
+    }
+}
+
+void TForm1::ResetSteps()
+{
+    w_.frmstep->ResetSteps();
+    keys_->keysToBoard();
+}
+
+void TForm1::RecordStep() { w_.frmstep->RecordStep(); }
+
+void TForm1::UpdateStepButtons()
+{
+    const Tfrmstep *history = w_.frmstep;
+    tbback->setEnabled(!history->AtFirstStep());
+    tbfirst->setEnabled(tbback->isEnabled());
+    tbnext->setEnabled(!history->AtLastStep());
+    tblast->setEnabled(tbnext->isEnabled());
+}
+
+void TForm1::stepButton(void (Tfrmstep::*step)())
+{
+    Tfrmstep *history = w_.frmstep;
+    // The buttons are disabled then; a call from elsewhere finds no step.
+    if (history->memostep.isEmpty())
+        return;
+    // A move the clock has not sampled yet is recorded first, as the next
+    // tick would: stepping back undoes that move, and it can come back.
+    if (gameRunning())
+        RecordStep();
+    if ((step == &Tfrmstep::StepBack && history->AtFirstStep())
+        || (step == &Tfrmstep::StepNext && history->AtLastStep())) {
+        UpdateStepButtons();
+        return;
+    }
+    UpdateLock lock(sd991);
+    (history->*step)();
+    UpdateStepButtons();
+    HighlightDigit();
+    RefreshColors();
+    UpdateDigitBars();
+}
+
+void TForm1::tbfirstClick() { stepButton(&Tfrmstep::StepFirst); }
+void TForm1::tbbackClick() { stepButton(&Tfrmstep::StepBack); }
+void TForm1::tbnextClick() { stepButton(&Tfrmstep::StepNext); }
+void TForm1::tblastClick() { stepButton(&Tfrmstep::StepLast); }
+
+void TForm1::recordMove()
+{
+    if (!gameRunning())
+        return;
+    RecordStep();
+    UpdateStepButtons();
+}
+
+bool TForm1::gameRunning() const { return puzzleOnBoard_ && TimeLabel1->timerenabled(); }
+
+
+// New games: clearing the board, dealing from the bank, putting a puzzle on
+// the board.
+
+void TForm1::ClearGame()
+{
+    QJ1->ClearValues();
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        cell->state = stCandidates;
+        cell->value.clear();
+    }
+    puzzleOnBoard_ = false;
+    RecolorCells();
+}
+
+void TForm1::DealFromBank(int level)
+{
+    w_.frmtk->DealFromBank(level, *QJ1);
+}
+
+void TForm1::LoadPuzzle(bool withCandidates)
+{
+    pause_->endPause();
+    play_.newRound(false);
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        const TNode &node = QJ1->node(cell->row, cell->col);
+        if (node.given == 1) {
+            cell->state = stFixed;
+            cell->value = QString::number(node.digit);
+        } else {
+            cell->state = stCandidates;
+            if (withCandidates)
+                cell->value = QStringLiteral("123456789");
+        }
+        cell->errflag = false;
+    }
+    if (withCandidates)
+        boardlogic::fillCandidates(sd991->grid(), boardlogic::Open::All);
+    puzzleOnBoard_ = true;
+    gamePutThisRun_ = true;
+    sd991->setEnabled(true);
+    WC_Label->hide();
+}
+
+void TForm1::NewGameClick(int level)
+{
+    if (!MayReplaceGame())
+        return;
+    UpdateLock lock(sd991);
+    ClearGame();
+    rb_none->setChecked(true);
+    digitPad->setDown(1);
+    DealFromBank(level);
+    ndtxt->setText(levels::caption(level));
+    LoadPuzzle(true);
+    play_.newRound(true);
+    UpdateDigitBars();
+    disnote1Click();
+    ResetSteps();
+    for (QToolButton *b : {tbback, tbfirst, tbnext, tblast})
+        b->setEnabled(false);
+    TimeLabel1->setTimerenabled(true);
+    TimeLabel1->setMS(0);
+    play_.setLevel(level);
+    sd991->HideMarks();
+}
+
+void TForm1::PlayPuzzle(const TPICSD33 &source, const QString &solution)
+{
+    UpdateLock lock(sd991);
+    ClearGame();
+    for (int i = 0; i < 81; ++i) {
+        const TPicNode *from = source.cellAt(i);
+        TPicNode *cell = sd991->cellAt(i);
+        cell->value = from->value;
+        cell->state = stCandidates;
+        TNode &node = QJ1->node(cell->row, cell->col);
+        if (from->state == stBigNumber) {
+            cell->state = stFixed;
+            node.given = 1;
+            node.digit = from->value.size() == 1 ? digitValue(from->value.at(0)) : 0;
+        } else {
+            node.given = 0;
+            node.digit = 0;
+        }
+    }
+    if (!solution.isEmpty())
+        QJ1->SetSolution(solution);
+    LoadPuzzle(false);
+    UpdateDigitBars();
+    rb_none->setChecked(true);
+    digitPad->setDown(1);
+    disnote1Click();
+    ResetSteps();
+    tbback->setEnabled(false);
+    tbnext->setEnabled(false);
+    TimeLabel1->setTimerenabled(true);
+    TimeLabel1->setMS(0);
+    sd991->setEnabled(true);
+    WC_Label->hide();
+    ndtxt->setText(levels::caption(levels::kUnknown));
+    play_.setLevel(levels::kUnknown);
+}
+
+
+// The game on the board across runs: "lastgame.dat".
+
+QString TForm1::LastGamePath() const { return QDir(programDir).filePath(QString::fromLatin1(gamerecord::kFileName)); }
+
+void TForm1::SaveLastGame()
+{
+    QStringList lines;
+    lines << QString::number(play_.level()) + QLatin1Char(' ') + sd991->GivensString();
+    lines << QJ1->GetSolution();
+    lines += w_.frmstep->memostep;
+    QString error;
+    if (!atomictext::writeLines(LastGamePath(), lines, &error))
+        seams::messages().report(QStringLiteral("The game could not be saved to \"%1\": %2")
+                                     .arg(QDir::toNativeSeparators(LastGamePath()), error));
+}
+
+void TForm1::Con1Click()
+{
+    try {
+        LoadLastGame();
+    } catch (...) {
+        // Continuing an unreadable record leaves what the steps before the
+        // failure did, and says nothing.
+    }
+}
+
+void TForm1::LoadLastGame()
+{
+    // A directory of that name is no record either.
+    if (!QFileInfo(LastGamePath()).isFile())
+        return;
+    Tfrmstep *history = w_.frmstep;
+    ClearGame();
+    rb_none->setChecked(true);
+    digitPad->setDown(1);
+    history->ClearSteps();
+    // Every step must read back, or stepping to a damaged one later would
+    // fail in the middle of play: such a record is not resumed at all, and
+    // its steps do not enter the history. Each step is checked as it is
+    // read, so a damaged record costs no more than its good start.
+    QString first, second;
+    QStringList steps;
+    qsizetype number = 0;
+    const bool read = atomictext::forEachLine(LastGamePath(), gamerecord::kMaxBytes, [&](QString &&line) {
+        ++number;
+        if (number == 1) {
+            first = std::move(line);
+        } else if (number == 2) {
+            second = std::move(line);
+        } else {
+            CheckStepLine(line);
+            steps.append(std::move(line));
+        }
+    });
+    if (!read)
+        throw ConvertError(QStringLiteral("The last game cannot be read."));
+    history->memostep = std::move(steps);
+    const int level = digitValue(first.isEmpty() ? QChar() : first.at(0));
+    QJ1->SetGivens(first.mid(2));
+    QJ1->SetSolution(second);
+    history->curstep = static_cast<int>(history->memostep.size()) - 1;
+    StepLineToBoard(sd991->grid(), history->memostep.value(history->curstep));
+    for (int i = 0; i < 81; ++i) {
+        TPicNode *cell = sd991->cellAt(i);
+        cell->state = QJ1->node(cell->row, cell->col).given == 1 ? stFixed : stCandidates;
+    }
+    sd991->setEnabled(true);
+    sd991->RefreshStyle();
+    play_.setLevel(level);
+    UpdateStepButtons();
+    LoadPuzzle(false);
+    UpdateDigitBars();
+    disnote1Click();
+    play_.setLevel(level);
+    sd991->HideMarks();
+    if (level >= 0 && level <= 5)
+        ndtxt->setText(levels::caption(level));
+    tblastClick();
+    keys_->keysToBoard();
+    TimeLabel1->setTimerenabled(true);
+    TimeLabel1->setMS(0);
 }
